@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexa {
@@ -87,6 +88,12 @@ private:
 
 class TCustomDiagramBlock : public TDiagramControl {
 public:
+    // The registered class name ("TbAND", "TpTimer").
+    virtual std::string_view ClassName() const { return "TCustomDiagramBlock"; }
+    // The control identifier the block was inserted with; empty means the class name.
+    std::string DControlID;
+    std::string Hint;
+
     double Left = 0.0;
     double Top = 0.0;
     double Width = 0.0;

@@ -1,10 +1,10 @@
 #include "pin_value.h"
 
 #include "fault.h"
+#include "number_format.h"
 #include "numeric.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace vexa {
@@ -80,26 +80,6 @@ double PinValue::ToReal() const {
     return 0.0;
 }
 
-namespace {
-
-// General format with at most 15 significant digits, no trailing zeros and a bare exponent
-// ("1E20", "1E-5").
-std::string GeneralFormat(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text(buffer);
-    const auto e = text.find('E');
-    if (e != std::string::npos) {
-        std::string exponent = text.substr(e + 1);
-        const bool negative = exponent.front() == '-';
-        exponent.erase(0, exponent.find_first_not_of("+-0"));
-        text = text.substr(0, e + 1) + (negative ? "-" : "") + exponent;
-    }
-    return text;
-}
-
-} // namespace
-
 std::string PinValueText(const PinValue& value) {
     switch (value.kind()) {
     case PinValue::Kind::Empty:
@@ -115,7 +95,7 @@ std::string PinValueText(const PinValue& value) {
     if (rounded == 0.0) {
         rounded = 0.0; // no "-0"
     }
-    return GeneralFormat(rounded);
+    return FormatGeneral(rounded);
 }
 
 } // namespace vexa
