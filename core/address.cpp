@@ -179,6 +179,19 @@ bool ParseIntegerConstant(std::string_view text, std::int32_t& value) {
     return true;
 }
 
+bool ParseBooleanConstant(std::string_view text, bool& value) {
+    double number = 0.0;
+    if (ParseRealNumber(text, number)) {
+        value = number != 0.0;
+        return true;
+    }
+    if (EqualsIgnoringCase(text, "TRUE") || EqualsIgnoringCase(text, "FALSE")) {
+        value = text.size() == 4;
+        return true;
+    }
+    return false;
+}
+
 BitAddress ParseBitAddress(std::string_view text) {
     BitAddress parsed;
     Area area{};
@@ -197,13 +210,8 @@ BitAddress ParseBitAddress(std::string_view text) {
             return parsed;
         }
     }
-    double number = 0.0;
-    if (ParseRealNumber(text, number)) {
+    if (ParseBooleanConstant(text, parsed.constant)) {
         parsed.result = ParseResult::Constant;
-        parsed.constant = number != 0.0;
-    } else if (EqualsIgnoringCase(text, "TRUE") || EqualsIgnoringCase(text, "FALSE")) {
-        parsed.result = ParseResult::Constant;
-        parsed.constant = text.size() == 4;
     }
     return parsed;
 }

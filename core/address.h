@@ -42,6 +42,8 @@ RealAddress ParseRealAddress(std::string_view text);
 
 // Constants in the user's number format. The decimal separator is the point.
 bool ParseRealNumber(std::string_view text, double& value);
+// A number (non-zero reads true) or the word TRUE or FALSE in any letter case.
+bool ParseBooleanConstant(std::string_view text, bool& value);
 bool ParseIntegerConstant(std::string_view text, std::int32_t& value);
 
 } // namespace vexa

@@ -6,7 +6,6 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
-    libsimpleini-dev
     sdcc sdcc-ucsim
     xvfb xauth fonts-liberation2
 )

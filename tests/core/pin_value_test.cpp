@@ -1,6 +1,7 @@
 #include "fault.h"
 #include "numeric.h"
 #include "pin_value.h"
+#include "pin_value_printer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "block_environment.h"
 #include "display_output.h"
+#include "pin_value_printer.h"
 
 #include <cstdint>
 #include <cstdio>
