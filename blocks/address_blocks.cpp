@@ -9,14 +9,16 @@ Fault NotABoolean(const std::string& text) {
     return Fault("'" + text + "' is not a valid boolean value");
 }
 
-Fault NotAnInteger(const std::string& text) { return InvalidIntegerValue(text); }
+Fault NotAnInteger(const std::string& text) {
+    return InvalidIntegerValue(text);
+}
 
 Fault NotAReal(const std::string& text) {
     return Fault("'" + text + "' is not a valid floating point value");
 }
 
-TAddressBlock::TAddressBlock(const BlockEnvironment& environment, PinOrientation side,
-                             int pinCode, double width, std::string hint)
+TAddressBlock::TAddressBlock(const BlockEnvironment& environment, PinOrientation side, int pinCode,
+                             double width, std::string hint)
     : environment_(environment) {
     Width = width;
     Height = 20;
@@ -65,9 +67,13 @@ constexpr double kOutputWidth = 60;
 
 } // namespace
 
-const char* TBitBlock::StartCheckMessage() const { return kBitCheckMessage; }
+const char* TBitBlock::StartCheckMessage() const {
+    return kBitCheckMessage;
+}
 
-AccessStatus TBitBlock::ProbeAddress() const { return Memory().ReadBit(StrAddress).status; }
+AccessStatus TBitBlock::ProbeAddress() const {
+    return Memory().ReadBit(StrAddress).status;
+}
 
 AccessStatus TBitBlock::WriteTyped(const std::string& upperText) {
     bool value = false;
@@ -79,7 +85,7 @@ AccessStatus TBitBlock::WriteTyped(const std::string& upperText) {
 
 TbIN::TbIN(const BlockEnvironment& environment)
     : TBitBlock(environment, PinOrientation::aoRight, 21, kInputWidth,
-                    "Модуль чтение дискретных ячеек памяти (I0.0, M2.3, Q10.7)") {}
+                "Модуль чтение дискретных ячеек памяти (I0.0, M2.3, Q10.7)") {}
 
 void TbIN::Execute() {
     const auto read = Memory().ReadBit(StrAddress);
@@ -101,13 +107,15 @@ void TbIN::DoubleClick() {
 
 TbOUT::TbOUT(const BlockEnvironment& environment)
     : TBitBlock(environment, PinOrientation::aoLeft, 11, kOutputWidth,
-                    "Модуль записи дискретного сигнала (I0.0, Q3.6 M23.7).") {}
+                "Модуль записи дискретного сигнала (I0.0, Q3.6 M23.7).") {}
 
 // Writes on every scan, whatever InputEnabled says.
 void TbOUT::Execute() {
     const bool in = Pins()[0].AnchorValue.IsTrue();
     switch (ActionType) {
-    case Assign: SetStatus(Memory().WriteBit(StrAddress, in)); break;
+    case Assign:
+        SetStatus(Memory().WriteBit(StrAddress, in));
+        break;
     case Set:
         if (in) {
             SetStatus(Memory().WriteBit(StrAddress, true));
@@ -118,7 +126,8 @@ void TbOUT::Execute() {
             SetStatus(Memory().WriteBit(StrAddress, false));
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

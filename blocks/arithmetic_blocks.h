@@ -15,15 +15,15 @@ protected:
     virtual void Compute() = 0;
 };
 
-#define VEXA_ARITHMETIC_BLOCK(Class, CatalogName)                                                 \
-    class Class final : public TArithmeticBlock {                                                 \
-    public:                                                                                       \
-        explicit Class(const BlockEnvironment& environment)                                       \
-            : TArithmeticBlock(CatalogName, environment) {}                                       \
-        std::string_view ClassName() const override { return #Class; }                            \
-                                                                                                  \
-    protected:                                                                                    \
-        void Compute() override;                                                                  \
+#define VEXA_ARITHMETIC_BLOCK(Class, CatalogName)                                                  \
+    class Class final : public TArithmeticBlock {                                                  \
+    public:                                                                                        \
+        explicit Class(const BlockEnvironment& environment)                                        \
+            : TArithmeticBlock(CatalogName, environment) {}                                        \
+        std::string_view ClassName() const override { return #Class; }                             \
+                                                                                                   \
+    protected:                                                                                     \
+        void Compute() override;                                                                   \
     }
 
 VEXA_ARITHMETIC_BLOCK(TiADD, "iADD");

@@ -12,8 +12,8 @@ void TbFP::Execute() {
 }
 
 void TbFN::Execute() {
-    Value(1) = Enabled() ? And(Not(Value(0)), PinValue::Boolean(previous_))
-                         : PinValue::Boolean(false);
+    Value(1) =
+        Enabled() ? And(Not(Value(0)), PinValue::Boolean(previous_)) : PinValue::Boolean(false);
     previous_ = Value(0).IsTrue();
 }
 

@@ -9,7 +9,9 @@ namespace {
 constexpr double kFirstPinOffset = 30.0;
 constexpr double kENShift = 20.0;
 
-std::string PinKey(int n) { return "VAR" + std::to_string(n); }
+std::string PinKey(int n) {
+    return "VAR" + std::to_string(n);
+}
 
 } // namespace
 

@@ -24,7 +24,9 @@ protected:
     bool Enabled();
 
     PinValue& Value(int pin) { return Pins()[static_cast<std::size_t>(pin)].AnchorValue; }
-    const PinValue& Value(int pin) const { return Pins()[static_cast<std::size_t>(pin)].AnchorValue; }
+    const PinValue& Value(int pin) const {
+        return Pins()[static_cast<std::size_t>(pin)].AnchorValue;
+    }
 
     const BlockEnvironment& environment() const { return environment_; }
 

@@ -30,15 +30,17 @@ std::string EditorText(const PinValue& value) {
 TNumericBlock::TNumericBlock(const BlockEnvironment& environment, NumericKind kind, bool input,
                              std::string hint)
     : TAddressBlock(environment, input ? PinOrientation::aoRight : PinOrientation::aoLeft,
-                    PinCodeFor(kind, input), input ? kInputWidth : kOutputWidth,
-                    std::move(hint)),
+                    PinCodeFor(kind, input), input ? kInputWidth : kOutputWidth, std::move(hint)),
       kind_(kind) {}
 
 const char* TNumericBlock::StartCheckMessage() const {
     switch (kind_) {
-    case NumericKind::Integer: return kIntegerCheckMessage;
-    case NumericKind::Real: return kRealCheckMessage;
-    case NumericKind::Word: break;
+    case NumericKind::Integer:
+        return kIntegerCheckMessage;
+    case NumericKind::Real:
+        return kRealCheckMessage;
+    case NumericKind::Word:
+        break;
     }
     return nullptr;
 }
@@ -55,13 +57,16 @@ ReadResult<PinValue> TNumericBlock::ReadValue() const {
         return {PinValue::Integer(static_cast<std::uint32_t>(read.value), IntWidth::U32),
                 read.status};
     }
-    case NumericKind::Real: break;
+    case NumericKind::Real:
+        break;
     }
     const auto read = Memory().ReadReal(StrAddress);
     return {PinValue::Real(read.value), read.status};
 }
 
-AccessStatus TNumericBlock::ProbeAddress() const { return ReadValue().status; }
+AccessStatus TNumericBlock::ProbeAddress() const {
+    return ReadValue().status;
+}
 
 AccessStatus TNumericBlock::WriteTyped(const std::string& upperText) {
     if (kind_ == NumericKind::Real) {

@@ -2,9 +2,15 @@
 
 #include "arithmetic_blocks.h"
 #include "bit_functions.h"
+#include "counter.h"
+#include "display_blocks.h"
 #include "gates.h"
+#include "generator.h"
 #include "numeric_blocks.h"
+#include "osc_pen.h"
+#include "pid.h"
 #include "text.h"
+#include "timer.h"
 
 #include <array>
 
@@ -12,8 +18,7 @@ namespace vexa {
 
 namespace {
 
-template <class T>
-std::unique_ptr<TCustomDiagramBlock> Make(const BlockEnvironment& environment) {
+template <class T> std::unique_ptr<TCustomDiagramBlock> Make(const BlockEnvironment& environment) {
     return std::make_unique<T>(environment);
 }
 
@@ -55,11 +60,22 @@ const auto kClasses = std::to_array<BlockClass>({
     {"TrMOVE", E, Make<TrMOVE>},
     {"TINT_TO_FLT", E, Make<TINT_TO_FLT>},
     {"TFLT_TO_INT", E, Make<TFLT_TO_INT>},
+    {"TpTimer", F, Make<TpTimer>},
+    {"TpCOUNT", F, Make<TpCOUNT>},
+    {"TpGEN", F, Make<TpGEN>},
+    {"TpPID", F, Make<TpPID>},
+    {"TpDPL_STR", F, Make<TpDPL_STR>},
+    {"TpDPL_INT", F, Make<TpDPL_INT>},
+    {"TpDPL_REAL", F, Make<TpDPL_REAL>},
+    {"TpDPL_WBUF", F, Make<TpDPL_WBUF>},
+    {"TOscPen", F, Make<TOscPen>},
 });
 
 } // namespace
 
-std::span<const BlockClass> BlockClasses() { return kClasses; }
+std::span<const BlockClass> BlockClasses() {
+    return kClasses;
+}
 
 const BlockClass* FindBlockClass(std::string_view name) {
     for (const BlockClass& blockClass : kClasses) {

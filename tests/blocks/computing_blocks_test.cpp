@@ -98,11 +98,11 @@ template <class Block> std::unique_ptr<TFunction> Make(const BlockEnvironment& e
 TEST(ArithmeticBlocks, ComputeSteps) {
     BlockBench bench;
     const std::map<std::string, std::unique_ptr<TFunction> (*)(const BlockEnvironment&)> make = {
-        {"TiADD", Make<TiADD>},   {"TiSUBB", Make<TiSUBB>}, {"TiMULL", Make<TiMULL>},
-        {"TiDIV", Make<TiDIV>},   {"TiSHR", Make<TiSHR>},   {"TiSHL", Make<TiSHL>},
-        {"TiEQ", Make<TiEQ>},     {"TiGT", Make<TiGT>},     {"TiLS", Make<TiLS>},
-        {"TrADD", Make<TrADD>},   {"TrSUBB", Make<TrSUBB>}, {"TrMULL", Make<TrMULL>},
-        {"TrDIV", Make<TrDIV>},   {"TrEQ", Make<TrEQ>},     {"TrGT", Make<TrGT>},
+        {"TiADD", Make<TiADD>}, {"TiSUBB", Make<TiSUBB>}, {"TiMULL", Make<TiMULL>},
+        {"TiDIV", Make<TiDIV>}, {"TiSHR", Make<TiSHR>},   {"TiSHL", Make<TiSHL>},
+        {"TiEQ", Make<TiEQ>},   {"TiGT", Make<TiGT>},     {"TiLS", Make<TiLS>},
+        {"TrADD", Make<TrADD>}, {"TrSUBB", Make<TrSUBB>}, {"TrMULL", Make<TrMULL>},
+        {"TrDIV", Make<TrDIV>}, {"TrEQ", Make<TrEQ>},     {"TrGT", Make<TrGT>},
         {"TrLS", Make<TrLS>},
     };
     const PinValue zero = PinValue::ResetZero();
@@ -170,21 +170,21 @@ TEST(ArithmeticBlocks, RealSumComparesUnequalToItsDecimal) {
 TEST(ArithmeticBlocks, Conversions) {
     BlockBench bench;
     TFLT_TO_INT toInt(bench.environment);
-    EXPECT_EQ(Series(toInt, {PinValue::Real(2.5), PinValue::Real(2.5000001), PinValue::Real(3.5),
-                             PinValue::Real(-2.5)},
+    EXPECT_EQ(Series(toInt,
+                     {PinValue::Real(2.5), PinValue::Real(2.5000001), PinValue::Real(3.5),
+                      PinValue::Real(-2.5)},
                      1),
-              (std::vector<PinValue>{PinValue::Integer(2, IntWidth::S64),
-                                     PinValue::Integer(3, IntWidth::S64),
-                                     PinValue::Integer(4, IntWidth::S64),
-                                     PinValue::Integer(-2, IntWidth::S64)}));
+              (std::vector<PinValue>{
+                  PinValue::Integer(2, IntWidth::S64), PinValue::Integer(3, IntWidth::S64),
+                  PinValue::Integer(4, IntWidth::S64), PinValue::Integer(-2, IntWidth::S64)}));
     toInt.Pins()[0].AnchorValue = PinValue::Real(1e19);
     EXPECT_THROW(toInt.Execute(), Fault);
 
     TINT_TO_FLT toReal(bench.environment);
-    EXPECT_EQ(Series(toReal, {PinValue::Integer(16777217), PinValue::Integer(7), PinValue::Real(0.1)},
-                     1),
-              (std::vector<PinValue>{PinValue::Real(16777216.0), PinValue::Real(7.0),
-                                     PinValue::Real(0.100000001490116119384765625)}));
+    EXPECT_EQ(
+        Series(toReal, {PinValue::Integer(16777217), PinValue::Integer(7), PinValue::Real(0.1)}, 1),
+        (std::vector<PinValue>{PinValue::Real(16777216.0), PinValue::Real(7.0),
+                               PinValue::Real(0.100000001490116119384765625)}));
 
     TiMOVE move(bench.environment);
     move.Pins()[0].AnchorValue = PinValue::Integer(9, IntWidth::U32);

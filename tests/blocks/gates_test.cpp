@@ -50,12 +50,8 @@ TEST(Gates, CombineTaggedValues) {
         PinValue out;
     };
     const Case cases[] = {
-        {true, {t, t}, t},
-        {true, {t, f}, f},
-        {true, {t, unlinked}, PinValue::Integer(0)},
-        {false, {f, f}, f},
-        {false, {f, t}, t},
-        {false, {t, unlinked}, PinValue::Integer(-1)},
+        {true, {t, t}, t},        {true, {t, f}, f},  {true, {t, unlinked}, PinValue::Integer(0)},
+        {false, {f, f}, f},       {false, {f, t}, t}, {false, {t, unlinked}, PinValue::Integer(-1)},
         {false, {f, f, f, t}, t},
     };
     for (const Case& c : cases) {

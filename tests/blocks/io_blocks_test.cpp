@@ -40,7 +40,7 @@ TEST(BitBlocks, InvalidAddressesAndConstants) {
     BlockBench bench;
     TbIN in(bench.environment);
     EXPECT_EQ(in.Status(), AccessStatus::Written); // a new block shows black text
-    in.Execute();                                   // empty text
+    in.Execute();                                  // empty text
     EXPECT_EQ(in.Status(), AccessStatus::Invalid);
     in.StrAddress = "I50.0";
     in.Execute();

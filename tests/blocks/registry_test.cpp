@@ -25,12 +25,13 @@ TEST(Registry, Categories) {
 
 TEST(Registry, EveryBlockClassIsRegistered) {
     const char* names[] = {
-        "TbIN",   "TbOUT",  "TiIN",   "TiOUT",   "TwIN",   "TwOUT",     "TrIN",       "TrOUT",
-        "TbAND",  "TbOR",   "TbNOT",  "TbFP",    "TbFN",   "TbRS",      "TiADD",      "TiSUBB",
-        "TiMULL", "TiDIV",  "TiEQ",   "TiGT",    "TiLS",   "TiMOVE",    "TiSHR",      "TiSHL",
-        "TrADD",  "TrSUBB", "TrMULL", "TrDIV",   "TrEQ",   "TrGT",      "TrLS",       "TrMOVE",
-        "TINT_TO_FLT", "TFLT_TO_INT", "TpTimer", "TpCOUNT", "TpGEN", "TpPID", "TpDPL_STR",
-        "TpDPL_INT", "TpDPL_REAL", "TpDPL_WBUF", "TOscPen"};
+        "TbIN",    "TbOUT",  "TiIN",   "TiOUT",     "TwIN",        "TwOUT",       "TrIN",
+        "TrOUT",   "TbAND",  "TbOR",   "TbNOT",     "TbFP",        "TbFN",        "TbRS",
+        "TiADD",   "TiSUBB", "TiMULL", "TiDIV",     "TiEQ",        "TiGT",        "TiLS",
+        "TiMOVE",  "TiSHR",  "TiSHL",  "TrADD",     "TrSUBB",      "TrMULL",      "TrDIV",
+        "TrEQ",    "TrGT",   "TrLS",   "TrMOVE",    "TINT_TO_FLT", "TFLT_TO_INT", "TpTimer",
+        "TpCOUNT", "TpGEN",  "TpPID",  "TpDPL_STR", "TpDPL_INT",   "TpDPL_REAL",  "TpDPL_WBUF",
+        "TOscPen"};
     for (const char* name : names) {
         EXPECT_NE(FindBlockClass(name), nullptr) << name;
     }

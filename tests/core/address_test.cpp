@@ -121,7 +121,9 @@ const std::vector<MemoryCase> kMemoryCases = {
       {Op::ReadUnsigned, "MB0", 0, kLocation}}},
 };
 
-void PrintTo(const MemoryCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MemoryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MemoryTable : public testing::TestWithParam<MemoryCase> {};
 

@@ -4,6 +4,7 @@
 #include "gates.h"
 #include "numeric_blocks.h"
 #include "scan_engine.h"
+#include "test_project.h"
 #include "tick_scheduler.h"
 #include "virtual_time.h"
 
@@ -16,40 +17,7 @@ namespace {
 
 using test::DiagramBuilder;
 
-// A project of pages on the test bench, run by an engine in virtual time.
-struct Project {
-    test::BlockBench bench;
-    VirtualClock clock;
-    std::vector<std::unique_ptr<TatDiagram>> pages;
-    ScanEngine engine{bench.memory};
-    VirtualTimeDriver driver{engine, clock};
-    std::vector<std::pair<std::string, std::string>> errors;
-    std::vector<std::pair<std::string, std::size_t>> refusals;
-
-    Project() {
-        bench.environment.clock = &clock;
-        engine.OnError = [this](const std::string& message, const std::string& error) {
-            errors.emplace_back(message, error);
-        };
-        engine.OnStartRefused = [this](const std::string& message, std::size_t page) {
-            refusals.emplace_back(message, page);
-        };
-    }
-
-    DiagramBuilder AddPage(const std::string& name, int event) {
-        auto& page = *pages.emplace_back(std::make_unique<TatDiagram>());
-        page.SetFCName(name);
-        page.SetFCTypes(event);
-        std::vector<TatDiagram*> all;
-        for (auto& p : pages) {
-            all.push_back(p.get());
-        }
-        engine.SetPages(all);
-        return DiagramBuilder(page, bench.environment);
-    }
-
-    std::int64_t Word(const char* address) { return bench.memory.ReadSigned(address).value; }
-};
+using Project = test::TestProject;
 
 // Constant 7 through a move into MW0, placed forwards or backwards.
 void BuildChain(Project& project, bool forwards) {
