@@ -130,3 +130,19 @@ TEST(DplBlocks, TwoStringsOnOneLineShowAfterTheFlushBlock) {
 
 } // namespace
 } // namespace vexa
+
+namespace vexa {
+namespace {
+
+TEST(DisplayBlocks, WithoutAPanelTheyStillPassENOn) {
+    test::BlockBench bench;
+    bench.environment.display = nullptr;
+    TpDPL_WBUF flush(bench.environment);
+    flush.SetEN(true);
+    flush.Pins()[0].AnchorValue = PinValue::Boolean(true);
+    flush.Execute();
+    EXPECT_EQ(flush.Pins()[1].AnchorValue, PinValue::Boolean(true));
+}
+
+} // namespace
+} // namespace vexa

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 namespace vexa {
 namespace {
 
@@ -36,6 +39,30 @@ TEST(Registry, EveryBlockClassIsRegistered) {
         EXPECT_NE(FindBlockClass(name), nullptr) << name;
     }
     EXPECT_EQ(BlockClasses().size(), std::size(names));
+}
+
+} // namespace
+} // namespace vexa
+
+namespace vexa {
+namespace {
+
+// The shipped library tree: every entry two levels deep names a registered class, and every
+// registered class has an entry.
+TEST(Catalogue, LibraryTreeCoversEveryClass) {
+    std::ifstream tree(VEXA_CATALOG_DIR "/FBTree.ini");
+    ASSERT_TRUE(tree.good());
+    std::set<std::string_view> listed;
+    for (std::string line; std::getline(tree, line);) {
+        const auto depth = line.find_first_not_of("\t ");
+        if (depth != 2) {
+            continue;
+        }
+        const BlockClass* blockClass = FindBlockClass("T" + line.substr(depth));
+        ASSERT_NE(blockClass, nullptr) << line;
+        listed.insert(blockClass->name);
+    }
+    EXPECT_EQ(listed.size(), BlockClasses().size());
 }
 
 } // namespace
