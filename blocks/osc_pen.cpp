@@ -1,7 +1,8 @@
 #include "osc_pen.h"
 
+#include "text.h"
+
 #include <array>
-#include <cctype>
 #include <charconv>
 
 namespace vexa {
@@ -66,9 +67,7 @@ std::string TOscPen::EndEdit() {
     std::string message;
     // A simulation started while editing leaves the pen number as it was.
     if (RunMode == 0) {
-        for (char& c : Editor.text) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
+        Editor.text = ToUpperAscii(Editor.text);
         const std::optional<int> number = ParseDecimal(Editor.text);
         if (number && *number >= kFirstPen && *number <= kLastPen) {
             PenIndex = *number;
