@@ -2,12 +2,14 @@
 
 #include "text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vexa {
 
 TextGrid::TextGrid(int columns, int rows)
-    : columns_(columns), rows_(rows), cells_(static_cast<std::size_t>(columns * rows)) {}
+    : columns_(std::max(columns, 0)), rows_(std::max(rows, 0)),
+      cells_(static_cast<std::size_t>(columns_ * rows_)) {}
 
 bool TextGrid::Contains(int column, int row) const {
     return column >= 0 && column < columns_ && row >= 0 && row < rows_;
@@ -29,6 +31,17 @@ void TextGrid::Clear() {
     for (auto& cell : cells_) {
         cell.clear();
     }
+}
+
+void TextGrid::Resize(int columns, int rows) {
+    TextGrid resized(columns, rows);
+    for (int column = 0; column < std::min(columns, columns_); ++column) {
+        for (int row = 0; row < std::min(rows, rows_); ++row) {
+            resized.SetCell(column, row,
+                            std::move(cells_[static_cast<std::size_t>(row * columns_ + column)]));
+        }
+    }
+    *this = std::move(resized);
 }
 
 namespace {

@@ -17,6 +17,8 @@ public:
     const std::string& Cell(int column, int row) const;
     void SetCell(int column, int row, std::string text);
     void Clear();
+    // New sizes; cells inside both the old and the new sizes keep their text.
+    void Resize(int columns, int rows);
 
     friend bool operator==(const TextGrid&, const TextGrid&) = default;
 
