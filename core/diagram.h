@@ -76,6 +76,7 @@ public:
     std::int64_t Tag = 0;
     RestrictionSet Restrictions = 0;
     bool Selected = false;
+    bool Collapsed = false;
 
     bool EN() const { return en_; }
     // Stores a different value and raises OnENChange; the same value does nothing.

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-./build/cli/vexaplc-cli address I0.0 QW20 MD5 '$FF' TRUE 1.5
+./build/bin/vexaplc-cli address I0.0 QW20 MD5 '$FF' TRUE 1.5

@@ -27,7 +27,12 @@ void ScanEngine::ToggleSimulation() {
 
 bool ScanEngine::StartSimulation() {
     try {
-        if (!CheckAddresses()) {
+        const CheckResult check = CheckAddresses();
+        if (!check.passed) {
+            activePage_ = check.page;
+            if (OnStartRefused) {
+                OnStartRefused(check.message, check.page);
+            }
             return false;
         }
         running_ = true;
@@ -57,9 +62,7 @@ bool ScanEngine::StartSimulation() {
     return running_;
 }
 
-// Every block runs once, in block-list order; the first bit, integer or real input or output
-// block left with a negative status refuses the start.
-bool ScanEngine::CheckAddresses() {
+ScanEngine::CheckResult ScanEngine::CheckAddresses() {
     for (std::size_t p = 0; p < pages_.size(); ++p) {
         TatDiagram& page = *pages_[p];
         for (std::size_t i = 0; i < page.BlockCount(); ++i) {
@@ -68,15 +71,11 @@ bool ScanEngine::CheckAddresses() {
             const auto* addressBlock = dynamic_cast<const TAddressBlock*>(&block);
             if (addressBlock != nullptr && addressBlock->StartCheckMessage() != nullptr &&
                 addressBlock->Status() == AccessStatus::Invalid) {
-                activePage_ = p;
-                if (OnStartRefused) {
-                    OnStartRefused(addressBlock->StartCheckMessage(), p);
-                }
-                return false;
+                return {false, addressBlock->StartCheckMessage(), p, &block};
             }
         }
     }
-    return true;
+    return {};
 }
 
 void ScanEngine::StopSimulation() {

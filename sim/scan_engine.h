@@ -37,6 +37,16 @@ public:
     void SetOscilloscope(OscilloscopeBuffers* oscilloscope) { oscilloscope_ = oscilloscope; }
 
     bool SimulationRunning() const { return running_; }
+
+    // The address check of a start: every block runs once; the first bit, integer or real
+    // input or output block left with a negative status refuses.
+    struct CheckResult {
+        bool passed = true;
+        std::string message;
+        std::size_t page = 0;
+        const TCustomDiagramBlock* block = nullptr;
+    };
+    CheckResult CheckAddresses();
     int Progress() const { return progress_; }
 
     // Checks the addresses, then resets every block, clears memory and runs the start-up
@@ -80,7 +90,6 @@ private:
         std::vector<ColouredLink> links;
     };
 
-    bool CheckAddresses();
     void RunStartupFunctions();
     void CompileSchedules();
     static Schedule Compile(TatDiagram& page);

@@ -1,0 +1,4 @@
+object TatDiagram
+  FCTypes = 0
+  InsertType = 0
+end

@@ -1,0 +1,87 @@
+#include "memory_text.h"
+
+#include "number_format.h"
+#include "text.h"
+
+namespace vexa::cli {
+
+std::optional<ValueType> ValueTypeFromText(const std::string& text) {
+    const std::string upper = ToUpperAscii(text);
+    if (upper == "BOOL") {
+        return ValueType::Bool;
+    }
+    if (upper == "INT") {
+        return ValueType::Int;
+    }
+    if (upper == "WORD") {
+        return ValueType::Word;
+    }
+    if (upper == "REAL") {
+        return ValueType::Real;
+    }
+    return std::nullopt;
+}
+
+std::optional<ValueType> DetectType(const ProcessImage& memory, const std::string& address) {
+    if (memory.ReadBit(address).status != AccessStatus::Invalid) {
+        return ValueType::Bool;
+    }
+    if (memory.ReadSigned(address).status != AccessStatus::Invalid) {
+        return ValueType::Int;
+    }
+    if (memory.ReadReal(address).status != AccessStatus::Invalid) {
+        return ValueType::Real;
+    }
+    return std::nullopt;
+}
+
+std::string ValueText(const ProcessImage& memory, const std::string& address, ValueType type) {
+    switch (type) {
+    case ValueType::Bool: {
+        const auto read = memory.ReadBit(address);
+        return read.status == AccessStatus::Invalid ? "ERROR" : (read.value ? "True" : "False");
+    }
+    case ValueType::Int:
+    case ValueType::Word: {
+        const auto read = type == ValueType::Int ? memory.ReadSigned(address)
+                                                 : memory.ReadUnsigned(address);
+        return read.status == AccessStatus::Invalid ? "ERROR" : std::to_string(read.value);
+    }
+    case ValueType::Real: break;
+    }
+    const auto read = memory.ReadReal(address);
+    return read.status == AccessStatus::Invalid ? "ERROR" : FormatGeneral(read.value);
+}
+
+bool WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
+                const std::string& text) {
+    const std::string upper = ToUpperAscii(text);
+    switch (type) {
+    case ValueType::Bool: {
+        bool value = false;
+        if (!ParseBooleanConstant(upper, value)) {
+            return false;
+        }
+        memory.WriteBit(address, value);
+        return true;
+    }
+    case ValueType::Int:
+    case ValueType::Word: {
+        std::int32_t value = 0;
+        if (!ParseIntegerConstant(upper, value)) {
+            return false;
+        }
+        memory.WriteInteger(address, value);
+        return true;
+    }
+    case ValueType::Real: break;
+    }
+    double value = 0.0;
+    if (!ParseRealNumber(upper, value)) {
+        return false;
+    }
+    memory.WriteReal(address, value);
+    return true;
+}
+
+} // namespace vexa::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "process_image.h"
+#include "text_grid.h"
+
+#include <optional>
+#include <string>
+
+namespace vexa::cli {
+
+// The kinds of value the symbol table reads and writes.
+enum class ValueType { Bool, Int, Word, Real };
+
+std::optional<ValueType> ValueTypeFromText(const std::string& text);
+// The type the symbol table gives an address: BOOL, else INT, else REAL; none when invalid.
+std::optional<ValueType> DetectType(const ProcessImage& memory, const std::string& address);
+// The symbol table's value text: "True"/"False", decimal integers, general reals, or "ERROR".
+std::string ValueText(const ProcessImage& memory, const std::string& address, ValueType type);
+// Writes as the symbol table's Modify does; false when the text does not convert.
+bool WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
+                const std::string& text);
+
+} // namespace vexa::cli
