@@ -11,7 +11,8 @@ std::filesystem::path ProgramFolder() {
 }
 
 HeadlessProject::HeadlessProject(std::filesystem::path folder)
-    : programFolder(std::move(folder)), catalog(Catalog::FromFile((programFolder / "FB.ini").string())) {}
+    : programFolder(std::move(folder)),
+      catalog(Catalog::FromFile((programFolder / "FB.ini").string())) {}
 
 bool HeadlessProject::Open(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path) || !project.OpenProjectFile(path)) {

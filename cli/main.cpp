@@ -13,9 +13,12 @@ namespace {
 
 const char* AreaLetter(Area area) {
     switch (area) {
-    case Area::I: return "I";
-    case Area::Q: return "Q";
-    case Area::M: break;
+    case Area::I:
+        return "I";
+    case Area::Q:
+        return "Q";
+    case Area::M:
+        break;
     }
     return "M";
 }
@@ -51,11 +54,12 @@ void DescribeAddress(const std::string& text) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: vexaplc-cli check PROJECT.prg\n"
-                 "       vexaplc-cli simulate PROJECT.prg [--ms N] [--set ADDR[:TYPE]=VALUE[@MS]]...\n"
-                 "                   [--watch ADDR[:TYPE]]... [--sample MS] [--dump I|Q|M]... [--lcd]\n"
-                 "       vexaplc-cli address TEXT...\n");
+    std::fprintf(
+        stderr,
+        "usage: vexaplc-cli check PROJECT.prg\n"
+        "       vexaplc-cli simulate PROJECT.prg [--ms N] [--set ADDR[:TYPE]=VALUE[@MS]]...\n"
+        "                   [--watch ADDR[:TYPE]]... [--sample MS] [--dump I|Q|M]... [--lcd]\n"
+        "       vexaplc-cli address TEXT...\n");
     return kExitRefused;
 }
 

@@ -35,6 +35,15 @@ std::optional<ValueType> DetectType(const ProcessImage& memory, const std::strin
     return std::nullopt;
 }
 
+std::optional<ValueType> SymbolTableType(const TextGrid& symbols, const std::string& address) {
+    for (int row = 1; row < symbols.RowCount(); ++row) {
+        if (EqualsIgnoringCase(symbols.Cell(SymbolColumn::Address, row), address)) {
+            return ValueTypeFromText(symbols.Cell(SymbolColumn::Type, row));
+        }
+    }
+    return std::nullopt;
+}
+
 std::string ValueText(const ProcessImage& memory, const std::string& address, ValueType type) {
     switch (type) {
     case ValueType::Bool: {
@@ -43,11 +52,12 @@ std::string ValueText(const ProcessImage& memory, const std::string& address, Va
     }
     case ValueType::Int:
     case ValueType::Word: {
-        const auto read = type == ValueType::Int ? memory.ReadSigned(address)
-                                                 : memory.ReadUnsigned(address);
+        const auto read =
+            type == ValueType::Int ? memory.ReadSigned(address) : memory.ReadUnsigned(address);
         return read.status == AccessStatus::Invalid ? "ERROR" : std::to_string(read.value);
     }
-    case ValueType::Real: break;
+    case ValueType::Real:
+        break;
     }
     const auto read = memory.ReadReal(address);
     return read.status == AccessStatus::Invalid ? "ERROR" : FormatGeneral(read.value);
@@ -74,7 +84,8 @@ bool WriteValue(ProcessImage& memory, const std::string& address, ValueType type
         memory.WriteInteger(address, value);
         return true;
     }
-    case ValueType::Real: break;
+    case ValueType::Real:
+        break;
     }
     double value = 0.0;
     if (!ParseRealNumber(upper, value)) {

@@ -57,7 +57,8 @@ double Milliseconds(const std::string& text, const char* option) {
     return value;
 }
 
-// ADDR[:TYPE]; the address may be a symbol of the project's symbol table.
+// ADDR[:TYPE]; the address may be a symbol of the project's symbol table. Without a type the
+// symbol table's row on the address decides, else the type it would detect.
 Watch ParseTarget(const std::string& text, const TextGrid& symbols, const ProcessImage& memory) {
     Watch watch;
     watch.given = text;
@@ -71,6 +72,9 @@ Watch ParseTarget(const std::string& text, const TextGrid& symbols, const Proces
         watch.given = address;
     }
     watch.address = SymbolToAddress(symbols, address).text;
+    if (!watch.type) {
+        watch.type = SymbolTableType(symbols, watch.address);
+    }
     if (!watch.type) {
         watch.type = DetectType(memory, watch.address);
     }
@@ -226,8 +230,8 @@ int SimulateCommand(int argc, char** argv) {
             if (running && write.atMs == instant) {
                 bool written = false;
                 try {
-                    written = WriteValue(headless.memory, write.target.address,
-                                         *write.target.type, write.value);
+                    written = WriteValue(headless.memory, write.target.address, *write.target.type,
+                                         write.value);
                 } catch (const std::exception&) {
                 }
                 if (!written) {

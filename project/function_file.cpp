@@ -37,9 +37,13 @@ bool UnsafeInCodePage(char32_t code) {
     return Utf8ToCp1251(utf8) == "?";
 }
 
-std::string Quote(std::string_view text) { return QuoteNotationString(text, UnsafeInCodePage); }
+std::string Quote(std::string_view text) {
+    return QuoteNotationString(text, UnsafeInCodePage);
+}
 
-const char* Boolean(bool value) { return value ? "True" : "False"; }
+const char* Boolean(bool value) {
+    return value ? "True" : "False";
+}
 
 class OutlineWriter {
 public:
@@ -64,10 +68,14 @@ std::string ObjectHeader(const std::string& name, std::string_view className) {
 
 std::string PinValueNotation(const PinValue& value) {
     switch (value.kind()) {
-    case PinValue::Kind::Boolean: return Boolean(value.BooleanValue());
-    case PinValue::Kind::Integer: return std::to_string(value.IntegerValue());
-    case PinValue::Kind::Real: return FormatNotationReal(value.RealValue());
-    case PinValue::Kind::Empty: break;
+    case PinValue::Kind::Boolean:
+        return Boolean(value.BooleanValue());
+    case PinValue::Kind::Integer:
+        return std::to_string(value.IntegerValue());
+    case PinValue::Kind::Real:
+        return FormatNotationReal(value.RealValue());
+    case PinValue::Kind::Empty:
+        break;
     }
     return {};
 }
@@ -85,7 +93,8 @@ void WriteBlock(OutlineWriter& out, const TCustomDiagramBlock& block) {
     if (const auto* function = dynamic_cast<const TFunction*>(&block)) {
         out.Property(2, "FunName", Quote(function->FunName()));
     }
-    if (const auto* io = dynamic_cast<const TAddressBlock*>(&block); io && !io->StrAddress.empty()) {
+    if (const auto* io = dynamic_cast<const TAddressBlock*>(&block);
+        io && !io->StrAddress.empty()) {
         out.Property(2, "StrAddress", Quote(io->StrAddress));
     }
     if (const auto* output = dynamic_cast<const TbOUT*>(&block)) {
@@ -215,9 +224,12 @@ PinValue PinValueOf(const NotationProperty& property) {
                           value <= std::numeric_limits<std::int32_t>::max();
         return PinValue::Integer(value, fits ? IntWidth::S32 : IntWidth::S64);
     }
-    case NotationValue::Kind::Real: return PinValue::Real(property.value.real);
-    case NotationValue::Kind::Identifier: return PinValue::Boolean(BooleanOf(property));
-    default: Fail(property.line, "Value must be a number or a boolean");
+    case NotationValue::Kind::Real:
+        return PinValue::Real(property.value.real);
+    case NotationValue::Kind::Identifier:
+        return PinValue::Boolean(BooleanOf(property));
+    default:
+        Fail(property.line, "Value must be a number or a boolean");
     }
 }
 
@@ -388,8 +400,8 @@ private:
             } else if (EqualsIgnoringCase(property.name, "TargetArrow")) {
                 link.TargetArrow = ArrowOf(property);
             } else if (!ApplyControlProperty(link, property)) {
-                Fail(property.line, "property " + property.name + " does not exist in " +
-                                        kLinkClassName);
+                Fail(property.line,
+                     "property " + property.name + " does not exist in " + kLinkClassName);
             }
         }
         if (points.empty()) {

@@ -30,9 +30,13 @@ bool IsIdentifierStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-bool IsIdentifierChar(char c) { return IsIdentifierStart(c) || (c >= '0' && c <= '9') || c == '.'; }
+bool IsIdentifierChar(char c) {
+    return IsIdentifierStart(c) || (c >= '0' && c <= '9') || c == '.';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool EqualsWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -224,7 +228,8 @@ private:
             }
             ++pos_;
             return value;
-        default: Fail(std::string("unexpected character '") + c + "'");
+        default:
+            Fail(std::string("unexpected character '") + c + "'");
         }
     }
 
@@ -360,7 +365,9 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
 
 } // namespace
 
-NotationObject ParseObjectNotation(std::string_view text) { return Parser(text).Root(); }
+NotationObject ParseObjectNotation(std::string_view text) {
+    return Parser(text).Root();
+}
 
 std::string QuoteNotationString(std::string_view utf8, bool (*unsafe)(char32_t codePoint)) {
     std::string out;

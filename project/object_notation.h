@@ -22,8 +22,8 @@ struct NotationValue {
     Kind kind = Kind::Integer;
     std::int64_t integer = 0;
     double real = 0.0;
-    std::string text;                                // string (UTF-8) or identifier
-    std::vector<NotationValue> elements;             // set and list members
+    std::string text;                                 // string (UTF-8) or identifier
+    std::vector<NotationValue> elements;              // set and list members
     std::vector<std::vector<NotationProperty>> items; // collection items, each its properties
 };
 

@@ -21,7 +21,9 @@ constexpr const char* kRemoveFunction = "Are you sure remove function from proje
 constexpr const char* kCloseQuestion = "VexaPLC будет закрыт. Сохранить изменения?";
 constexpr const char* kTemplateFile = "New.prg";
 
-std::string FunctionFileName(const TatDiagram& page) { return page.FCName() + ".pou"; }
+std::string FunctionFileName(const TatDiagram& page) {
+    return page.FCName() + ".pou";
+}
 
 } // namespace
 
@@ -59,9 +61,8 @@ TatDiagram* Project::ActiveFunction() const {
 }
 
 bool Project::FunctionNameInUse(const std::string& name) const {
-    return std::any_of(pages_.begin(), pages_.end(), [&](const auto& page) {
-        return EqualsIgnoringCase(page->FCName(), name);
-    });
+    return std::any_of(pages_.begin(), pages_.end(),
+                       [&](const auto& page) { return EqualsIgnoringCase(page->FCName(), name); });
 }
 
 std::set<std::string> Project::ElementNamesInUse() const {
@@ -108,8 +109,7 @@ TatDiagram& Project::AddPage(std::unique_ptr<TatDiagram> page) {
 // the caller.
 TatDiagram& Project::CreateFunctionPage(const std::string& name, const std::string& comment,
                                         int event) {
-    TatDiagram& page =
-        AddPage(LoadFunctionFile(programFolder_ / kTemplateFile, environment_, {}));
+    TatDiagram& page = AddPage(LoadFunctionFile(programFolder_ / kTemplateFile, environment_, {}));
     page.SetFCName(ToUpperAscii(name));
     page.SetFCComment(comment);
     page.SetFCTypes(event);
@@ -257,9 +257,13 @@ bool Project::CloseQuery() {
         StopSimulation();
     }
     switch (prompts_.Confirm(kCloseQuestion, true)) {
-    case Prompts::Answer::Yes: SaveProject(); return true;
-    case Prompts::Answer::No: return true;
-    case Prompts::Answer::Cancel: break;
+    case Prompts::Answer::Yes:
+        SaveProject();
+        return true;
+    case Prompts::Answer::No:
+        return true;
+    case Prompts::Answer::Cancel:
+        break;
     }
     return false;
 }

@@ -61,15 +61,16 @@ public:
     void DeleteFunction();
     void FunctionProperty();
 
+    // Adds a page built elsewhere (an example made in code) and makes it the active page.
+    TatDiagram& AddPage(std::unique_ptr<TatDiagram> page);
+
     // A name for a new element: function name, "_", class name without its T, and the first
     // number that no element of the open functions carries.
     std::string NewElementName(const std::string& functionName, std::string_view className) const;
     bool FunctionNameInUse(const std::string& name) const;
 
 private:
-    TatDiagram& AddPage(std::unique_ptr<TatDiagram> page);
-    TatDiagram& CreateFunctionPage(const std::string& name, const std::string& comment,
-                                   int event);
+    TatDiagram& CreateFunctionPage(const std::string& name, const std::string& comment, int event);
     void DeletePage(std::size_t index);
     void DestroyPages();
     std::set<std::string> ElementNamesInUse() const;

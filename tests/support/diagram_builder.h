@@ -21,8 +21,7 @@ public:
         T& block = page_.AddBlock(std::make_unique<T>(environment_));
         block.Left = left;
         block.Top = top;
-        block.Name = page_.FCName() + "_" + std::string(block.ClassName()).substr(1) +
-                     std::to_string(page_.BlockCount());
+        block.Name = FreeName(std::string(block.ClassName()).substr(1));
         return block;
     }
 
@@ -36,12 +35,30 @@ public:
     // Links an output pin to an input pin; a link the rules refuse is a mistake in the test.
     void Link(TCustomDiagramBlock& from, int fromPin, TCustomDiagramBlock& to, int toPin) {
         TDiagramSideLine& link = page_.DrawLink(from, fromPin, to, toPin);
+        link.Name = FreeName("DiagramSideLine");
         if (link.Target().Anchor == nullptr) {
             throw std::logic_error("link refused: " + from.Name + " -> " + to.Name);
         }
     }
 
 private:
+    // Function name, "_", the stem and the first number no element of the page carries.
+    std::string FreeName(const std::string& stem) const {
+        for (int number = 1;; ++number) {
+            const std::string name = page_.FCName() + "_" + stem + std::to_string(number);
+            bool used = false;
+            for (std::size_t i = 0; i < page_.BlockCount() && !used; ++i) {
+                used = page_.Block(i).Name == name;
+            }
+            for (std::size_t i = 0; i < page_.LinkCount() && !used; ++i) {
+                used = page_.Link(i).Name == name;
+            }
+            if (!used) {
+                return name;
+            }
+        }
+    }
+
     TatDiagram& page_;
     const BlockEnvironment& environment_;
 };

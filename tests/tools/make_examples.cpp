@@ -1,0 +1,91 @@
+// Writes the example projects into a folder, one subfolder each, with the project writer.
+#include "block_test_support.h"
+#include "example_projects.h"
+#include "execution_order.h"
+#include "project.h"
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using namespace vexa;
+
+class NoPrompts : public Prompts {
+public:
+    void Message(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    Answer Confirm(const std::string&, bool) override { return Answer::No; }
+    std::optional<std::filesystem::path> OpenFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> SaveFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<FunctionProperties> EditFunction(const FunctionProperties&, bool) override {
+        return std::nullopt;
+    }
+};
+
+class ProjectSink : public test::ExampleSink {
+public:
+    ProjectSink(Project& project, const BlockEnvironment& environment, TextGrid& symbols,
+                PanelModel& panel)
+        : project_(project), environment_(environment), symbols_(symbols), panel_(panel) {}
+
+    test::DiagramBuilder AddPage(const std::string& name, int event) override {
+        auto page = std::make_unique<TatDiagram>();
+        page->SetFCName(name);
+        page->SetFCTypes(event);
+        return test::DiagramBuilder(project_.AddPage(std::move(page)), environment_);
+    }
+    void SetDisplayStrings(std::vector<std::string> strings) override {
+        panel_.SetDisplayStrings(std::move(strings));
+    }
+    void AddSymbol(const std::string& address, const std::string& symbol,
+                   const std::string& comment, const std::string& type) override {
+        const int row = ++rows_;
+        symbols_.SetCell(SymbolColumn::Address, row, address);
+        symbols_.SetCell(SymbolColumn::Symbol, row, symbol);
+        symbols_.SetCell(SymbolColumn::Comment, row, comment);
+        symbols_.SetCell(SymbolColumn::Type, row, type);
+    }
+
+private:
+    Project& project_;
+    const BlockEnvironment& environment_;
+    TextGrid& symbols_;
+    PanelModel& panel_;
+    int rows_ = 0;
+};
+
+void Write(const std::filesystem::path& folder, const std::string& name,
+           const std::function<void(test::ExampleSink&)>& build) {
+    test::BlockBench bench;
+    TextGrid symbols = MakeSymbolTable();
+    TextGrid hardware = MakeHardwareTable();
+    PanelModel panel;
+    NoPrompts prompts;
+    Project project(bench.environment, symbols, hardware, panel, prompts, VEXA_CATALOG_DIR);
+    ProjectSink sink(project, bench.environment, symbols, panel);
+    build(sink);
+    // Saved as drawn: every block carries its execution-order tag.
+    for (TatDiagram* page : project.Pages()) {
+        AssignExecutionOrder(*page);
+    }
+    std::filesystem::create_directories(folder / name);
+    project.SaveProjectTo(folder / name / (name + ".prg"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vexa-make-examples FOLDER\n");
+        return 1;
+    }
+    const std::filesystem::path folder = argv[1];
+    Write(folder, "traffic_light", test::TrafficLight);
+    Write(folder, "tank", test::TankWithPump);
+    Write(folder, "pid_loop", test::PidLoop);
+    return 0;
+}
