@@ -331,7 +331,9 @@ public:
         if (!EqualsIgnoringCase(root.className, kRootClass)) {
             Fail(root.line, "a function file starts with object TatDiagram");
         }
+        // A name that is not written is empty, not the canvas's default.
         auto page = std::make_unique<TatDiagram>();
+        page->SetFCName("");
         for (const NotationProperty& property : root.properties) {
             if (EqualsIgnoringCase(property.name, "FCName")) {
                 page->SetFCName(StringOf(property));
