@@ -11,5 +11,7 @@ inline constexpr int kExitUnreadable = 3;
 int AddressCommand(int argc, char** argv);
 int CheckCommand(int argc, char** argv);
 int SimulateCommand(int argc, char** argv);
+int GenerateCommand(int argc, char** argv);
+int BuildCommand(int argc, char** argv);
 
 } // namespace vexa::cli

@@ -91,6 +91,12 @@ int main(int argc, char** argv) {
     if (command == "simulate") {
         return SimulateCommand(argc, argv);
     }
+    if (command == "generate") {
+        return GenerateCommand(argc, argv);
+    }
+    if (command == "build") {
+        return BuildCommand(argc, argv);
+    }
     if (command == "address") {
         return AddressCommand(argc, argv);
     }

@@ -2,9 +2,12 @@
 #include "block_test_support.h"
 #include "example_projects.h"
 #include "execution_order.h"
+#include "program_source.h"
 #include "project.h"
+#include "text_file.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -74,6 +77,13 @@ void Write(const std::filesystem::path& folder, const std::string& name,
     }
     std::filesystem::create_directories(folder / name);
     project.SaveProjectTo(folder / name / (name + ".prg"));
+    // The C program the Compile command writes, as golden text.
+    const ProgramSource source = GenerateProgram(project.Pages(), hardware);
+    if (!source.valid) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), source.message.c_str());
+        std::exit(1);
+    }
+    WriteFileAtomic(folder / name / (name + ".c"), ProgramFileBytes(source));
 }
 
 } // namespace

@@ -1,0 +1,103 @@
+#include "commands.h"
+#include "headless_project.h"
+#include "program_source.h"
+#include "text_file.h"
+#include "toolchain.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+namespace vexa::cli {
+
+namespace {
+
+// Generates the project's C source into `target`; prints the refusal and returns false when a
+// block's address is invalid.
+bool WriteSource(HeadlessProject& headless, const std::filesystem::path& target) {
+    const ProgramSource source = GenerateProgram(headless.project.Pages(), headless.hardware);
+    if (!source.valid) {
+        std::printf("%s (function %s, block %s)\n", source.message.c_str(),
+                    headless.project.Page(source.page).FCName().c_str(),
+                    source.block->Name.c_str());
+        return false;
+    }
+    WriteFileAtomic(target, ProgramFileBytes(source));
+    return true;
+}
+
+std::filesystem::path SourceOf(const std::filesystem::path& project) {
+    return BuildFiles(project).File(".c");
+}
+
+} // namespace
+
+int GenerateCommand(int argc, char** argv) {
+    std::filesystem::path project;
+    std::filesystem::path output;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
+            output = argv[++i];
+        } else if (project.empty()) {
+            project = argv[i];
+        } else {
+            std::fprintf(stderr, "usage: vexaplc-cli generate PROJECT.prg [-o FILE]\n");
+            return kExitRefused;
+        }
+    }
+    HeadlessProject headless(ProgramFolder());
+    if (project.empty() || !headless.Open(project)) {
+        return kExitUnreadable;
+    }
+    try {
+        return WriteSource(headless, output.empty() ? SourceOf(project) : output) ? kExitSuccess
+                                                                                  : kExitRefused;
+    } catch (const std::exception& error) {
+        std::printf("%s\n%s\n", kApplicationErrorMessage, error.what());
+        return kExitFault;
+    }
+}
+
+// Compile runs the same steps as the designer's: generate, start the compile script, watch
+// every 500 ms, start the hex script; then it waits for the packer.
+int BuildCommand(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: vexaplc-cli build PROJECT.prg\n");
+        return kExitRefused;
+    }
+    const std::filesystem::path project = std::filesystem::absolute(argv[2]);
+    HeadlessProject headless(ProgramFolder());
+    if (!headless.Open(project)) {
+        return kExitUnreadable;
+    }
+    try {
+        if (!WriteSource(headless, SourceOf(project))) {
+            return kExitRefused;
+        }
+    } catch (const std::exception& error) {
+        std::printf("%s\n%s\n", kApplicationErrorMessage, error.what());
+        return kExitFault;
+    }
+    const BuildFiles files(project);
+    CompileWatcher watcher(ShellStarter(ProgramFolder() / "runtime"));
+    if (!watcher.Start(files)) {
+        std::fprintf(stderr, "cannot write %s\n", files.CompileScript().string().c_str());
+        return kExitRefused;
+    }
+    using namespace std::chrono_literals;
+    while (watcher.Active()) {
+        std::this_thread::sleep_for(500ms);
+        watcher.Tick();
+    }
+    for (int wait = 0; watcher.HexRun() != nullptr && watcher.HexRun()->Running() && wait < 600;
+         ++wait) {
+        std::this_thread::sleep_for(50ms);
+    }
+    for (const std::string& line : watcher.Memo()) {
+        std::printf("%s\n", line.c_str());
+    }
+    return std::filesystem::exists(files.File(".hex")) ? kExitSuccess : kExitRefused;
+}
+
+} // namespace vexa::cli
