@@ -1,5 +1,6 @@
 // Writes the example projects into a folder, one subfolder each, with the project writer.
 #include "block_test_support.h"
+#include "differential_projects.h"
 #include "example_projects.h"
 #include "execution_order.h"
 #include "program_source.h"
@@ -88,12 +89,21 @@ void Write(const std::filesystem::path& folder, const std::string& name,
 
 } // namespace
 
+// With --differential it writes the diagrams that run alike on the PC and the controller.
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vexa-make-examples FOLDER\n");
+    const bool differential = argc == 3 && std::string(argv[1]) == "--differential";
+    if (argc != 2 && !differential) {
+        std::fprintf(stderr, "usage: vexa-make-examples [--differential] FOLDER\n");
         return 1;
     }
-    const std::filesystem::path folder = argv[1];
+    const std::filesystem::path folder = argv[argc - 1];
+    if (differential) {
+        Write(folder, "bits", test::BitLogic);
+        Write(folder, "integers", test::IntegerArithmetic);
+        Write(folder, "reals", test::RealArithmetic);
+        Write(folder, "control", test::ControlBlocks);
+        return 0;
+    }
     Write(folder, "traffic_light", test::TrafficLight);
     Write(folder, "tank", test::TankWithPump);
     Write(folder, "pid_loop", test::PidLoop);
