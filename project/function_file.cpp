@@ -21,20 +21,7 @@ constexpr const char* kRootClass = "TatDiagram";
 
 // Characters the code page cannot hold are written as #nnn codes, so nothing is lost.
 bool UnsafeInCodePage(char32_t code) {
-    if (code < 0x80) {
-        return false;
-    }
-    std::string utf8;
-    if (code < 0x800) {
-        utf8 = {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
-    } else if (code < 0x10000) {
-        utf8 = {static_cast<char>(0xE0 | (code >> 12)),
-                static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-                static_cast<char>(0x80 | (code & 0x3F))};
-    } else {
-        return true;
-    }
-    return Utf8ToCp1251(utf8) == "?";
+    return !InCodePage(code);
 }
 
 std::string Quote(std::string_view text) {

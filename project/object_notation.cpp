@@ -1,5 +1,7 @@
 #include "object_notation.h"
 
+#include "text_file.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -7,24 +9,6 @@
 namespace vexa {
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool IsIdentifierStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
@@ -342,27 +326,6 @@ private:
     int line_ = 1;
 };
 
-// Decodes one UTF-8 sequence at text[i]; a byte that starts no valid sequence stands for itself.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const std::size_t extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    if (extra == 0 || i + extra >= text.size()) {
-        ++i;
-        return byte;
-    }
-    char32_t code = byte & (0x3Fu >> extra);
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return byte;
-        }
-        code = (code << 6) | (next & 0x3Fu);
-    }
-    i += extra + 1;
-    return code;
-}
-
 } // namespace
 
 NotationObject ParseObjectNotation(std::string_view text) {
@@ -374,7 +337,10 @@ std::string QuoteNotationString(std::string_view utf8, bool (*unsafe)(char32_t c
     bool quoted = false;
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t start = i;
-        const char32_t code = DecodeUtf8(utf8, i);
+        // A byte that starts no valid character stands for itself.
+        const auto [decoded, length] = DecodeUtf8(utf8.substr(i));
+        const char32_t code = length == 0 ? static_cast<unsigned char>(utf8[i]) : decoded;
+        i += length == 0 ? 1 : length;
         if (code < 32 || (unsafe != nullptr && unsafe(code))) {
             if (quoted) {
                 out += '\'';

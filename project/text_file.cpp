@@ -43,14 +43,50 @@ constexpr std::array<CodePointToByte, 128> kByCodePoint = [] {
     return table;
 }();
 
+std::string Describe(const std::filesystem::path& path, int error) {
+    return "\"" + path.string() + "\": " + std::strerror(error);
+}
+
+// A name no other writer in this folder is using at the moment: the target's name, the process
+// and a random part.
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = std::random_device{}();
+    const std::string name = "." + path.filename().string() + "." + std::to_string(::getpid()) +
+                             "." + std::to_string(seed) + "." + std::to_string(++counter) + ".tmp";
+    return path.parent_path() / name;
+}
+
+// Gives 0 or the error number of the failed write.
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
     } else if (codePoint < 0x800) {
         out += static_cast<char>(0xC0 | (codePoint >> 6));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
+    } else if (codePoint < 0x10000) {
         out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
     }
@@ -68,8 +104,6 @@ char ToCodePage(char32_t codePoint) {
                : '?';
 }
 
-// Decodes one UTF-8 character at the start of text; 0 bytes used means the byte is not valid
-// UTF-8 there (stray continuation, overlong form, surrogate, beyond U+10FFFF, cut short).
 std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
@@ -109,36 +143,9 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text) {
     return {codePoint, length};
 }
 
-std::string Describe(const std::filesystem::path& path, int error) {
-    return "\"" + path.string() + "\": " + std::strerror(error);
+bool InCodePage(char32_t codePoint) {
+    return codePoint == '?' || ToCodePage(codePoint) != '?';
 }
-
-// A name no other writer in this folder is using at the moment: the target's name, the process
-// and a random part.
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& path) {
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    const std::string name = "." + path.filename().string() + "." + std::to_string(::getpid()) +
-                             "." + std::to_string(seed) + "." + std::to_string(++counter) + ".tmp";
-    return path.parent_path() / name;
-}
-
-// Gives 0 or the error number of the failed write.
-int WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-} // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string text;

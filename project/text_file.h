@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vexa {
@@ -23,6 +24,15 @@ std::string Utf8ToCp1251(std::string_view text);
 std::vector<std::string> SplitLines(std::string_view bytes);
 // Every line followed by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+// UTF-8 helpers shared by the text formats.
+void AppendUtf8(std::string& out, char32_t codePoint);
+// The character at the start of `text` and the bytes it takes; 0 bytes when the text does not
+// start with valid UTF-8 (stray continuation, overlong form, surrogate, cut short).
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text);
+// The code page's byte of a character, '?' for one it cannot hold.
+char ToCodePage(char32_t codePoint);
+bool InCodePage(char32_t codePoint);
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 // Writes a temporary file in the same folder, flushes it to disk and renames it over the old

@@ -5,6 +5,7 @@
 #include "execution_order.h"
 #include "program_source.h"
 #include "project.h"
+#include "scripted_prompts.h"
 #include "text_file.h"
 
 #include <cstdio>
@@ -14,21 +15,6 @@
 namespace {
 
 using namespace vexa;
-
-class NoPrompts : public Prompts {
-public:
-    void Message(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    Answer Confirm(const std::string&, bool) override { return Answer::No; }
-    std::optional<std::filesystem::path> OpenFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> SaveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<FunctionProperties> EditFunction(const FunctionProperties&, bool) override {
-        return std::nullopt;
-    }
-};
 
 class ProjectSink : public test::ExampleSink {
 public:
@@ -68,7 +54,7 @@ void Write(const std::filesystem::path& folder, const std::string& name,
     TextGrid symbols = MakeSymbolTable();
     TextGrid hardware = MakeHardwareTable();
     PanelModel panel;
-    NoPrompts prompts;
+    test::ScriptedPrompts prompts;
     Project project(bench.environment, symbols, hardware, panel, prompts, VEXA_CATALOG_DIR);
     ProjectSink sink(project, bench.environment, symbols, panel);
     build(sink);
