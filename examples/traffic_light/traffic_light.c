@@ -96,5 +96,6 @@ void main(void)
             // *******IO_Read(mAddr, sAddr, Len)   Read from input module*******
  		FreeCycle();	// Free cycle function
 	      // *******IO_Write(mAddr, sAddr, Len);  Write to output module*******
+		IO_Write(2, 0, 1);
 	}
 }

@@ -33,6 +33,7 @@ struct Example : test::ExampleSink {
     }
     void AddSymbol(const std::string&, const std::string&, const std::string&,
                    const std::string&) override {}
+    void PlaceModule(int, const std::string&) override {}
 };
 
 enum class Kind { Bit, Byte, Word, Real, Panel0, Pen1 };

@@ -37,6 +37,7 @@ private:
 };
 
 inline void BitLogic(ExampleSink& sink) {
+    StandardRack(sink);
     Row row(sink.AddPage("BITS", FreeCycle));
     auto& toggle = row.Io<TbIN>("M0.0");
     auto& invert = row.Add<TbNOT>();
@@ -73,6 +74,7 @@ inline void BitLogic(ExampleSink& sink) {
 }
 
 inline void IntegerArithmetic(ExampleSink& sink) {
+    StandardRack(sink);
     Row row(sink.AddPage("INTS", FreeCycle));
     auto& total = row.Io<TiIN>("MD4");
     row.Binary<TiADD, TiIN, TiOUT>(total, "3", "MD4");
@@ -91,6 +93,7 @@ inline void IntegerArithmetic(ExampleSink& sink) {
 }
 
 inline void RealArithmetic(ExampleSink& sink) {
+    StandardRack(sink);
     Row row(sink.AddPage("REALS", FreeCycle));
     auto& total = row.Io<TrIN>("MD40");
     row.Binary<TrADD, TrIN, TrOUT>(total, "0.25", "MD40");
@@ -113,6 +116,7 @@ inline void RealArithmetic(ExampleSink& sink) {
 }
 
 inline void ControlBlocks(ExampleSink& sink) {
+    StandardRack(sink);
     Row row(sink.AddPage("CONTROL", FreeCycle));
     auto& toggle = row.Io<TbIN>("M3.0");
     auto& invert = row.Add<TbNOT>();

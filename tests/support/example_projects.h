@@ -26,11 +26,21 @@ public:
     virtual void SetDisplayStrings(std::vector<std::string> strings) = 0;
     virtual void AddSymbol(const std::string& address, const std::string& symbol,
                            const std::string& comment, const std::string& type) = 0;
+    // A module of the hardware catalogue dropped on a slot row of the hardware table.
+    virtual void PlaceModule(int row, const std::string& module) = 0;
 };
+
+// The rack of every example: the CPU and an 8-channel digital output module on QB0, so the
+// controller's main loop writes the outputs.
+inline void StandardRack(ExampleSink& example) {
+    example.PlaceModule(1, "CPU-51");
+    example.PlaceModule(2, "DO8-24V");
+}
 
 // A traffic light on one on-delay timer that restarts itself through M0.0: red while more than
 // 50 units remain, yellow for the last 10, green in between.
 inline void TrafficLight(ExampleSink& example) {
+    StandardRack(example);
     example.AddSymbol("I0.0", "Enable", "traffic light on", "BOOL");
     example.AddSymbol("M0.0", "Restart", "cycle timer elapsed", "BOOL");
     example.AddSymbol("Q0.0", "Red", "red lamp", "BOOL");
@@ -76,6 +86,7 @@ inline void TrafficLight(ExampleSink& example) {
 // A tank: the pump starts when the level falls below the low switch and stops at the high
 // switch; a counter counts the starts and the panel shows them.
 inline void TankWithPump(ExampleSink& example) {
+    StandardRack(example);
     example.SetDisplayStrings({"Pump starts:"});
     example.AddSymbol("I0.0", "LowLevel", "level above the low switch", "BOOL");
     example.AddSymbol("I0.1", "HighLevel", "level at the high switch", "BOOL");
@@ -109,6 +120,7 @@ inline void TankWithPump(ExampleSink& example) {
 // A PI loop on the 100 ms event around a first-order plant (time constant 1 s), with an
 // oscilloscope pen on the controller output.
 inline void PidLoop(ExampleSink& example) {
+    StandardRack(example);
     example.AddSymbol("MD0", "Drive", "controller output, %", "REAL");
     example.AddSymbol("MD4", "Level", "process value, %", "REAL");
     DiagramBuilder controller = example.AddPage("PID", Every100ms);

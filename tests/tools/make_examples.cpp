@@ -3,6 +3,7 @@
 #include "differential_projects.h"
 #include "example_projects.h"
 #include "execution_order.h"
+#include "hardware_catalog.h"
 #include "program_source.h"
 #include "project.h"
 #include "scripted_prompts.h"
@@ -19,8 +20,9 @@ using namespace vexa;
 class ProjectSink : public test::ExampleSink {
 public:
     ProjectSink(Project& project, const BlockEnvironment& environment, TextGrid& symbols,
-                PanelModel& panel)
-        : project_(project), environment_(environment), symbols_(symbols), panel_(panel) {}
+                TextGrid& hardware, PanelModel& panel)
+        : project_(project), environment_(environment), symbols_(symbols), hardware_(hardware),
+          panel_(panel) {}
 
     test::DiagramBuilder AddPage(const std::string& name, int event) override {
         auto page = std::make_unique<TatDiagram>();
@@ -40,10 +42,16 @@ public:
         symbols_.SetCell(SymbolColumn::Type, row, type);
     }
 
+    void PlaceModule(int row, const std::string& module) override {
+        static const Catalog modules = Catalog::FromFile(VEXA_CATALOG_DIR "/HW.ini");
+        DropModule(hardware_, row, module, modules);
+    }
+
 private:
     Project& project_;
     const BlockEnvironment& environment_;
     TextGrid& symbols_;
+    TextGrid& hardware_;
     PanelModel& panel_;
     int rows_ = 0;
 };
@@ -56,7 +64,7 @@ void Write(const std::filesystem::path& folder, const std::string& name,
     PanelModel panel;
     test::ScriptedPrompts prompts;
     Project project(bench.environment, symbols, hardware, panel, prompts, VEXA_CATALOG_DIR);
-    ProjectSink sink(project, bench.environment, symbols, panel);
+    ProjectSink sink(project, bench.environment, symbols, hardware, panel);
     build(sink);
     // Saved as drawn: every block carries its execution-order tag.
     for (TatDiagram* page : project.Pages()) {
