@@ -16,20 +16,37 @@
 #define True 1
 #define False 0
 
+/* Routines that keep many values across calls of the float and long helpers are reentrant on
+   the 8051: their temporaries then live on the stack instead of the scarce direct RAM. */
+#ifdef __SDCC
+#define VX_REENTRANT __reentrant
+#else
+#define VX_REENTRANT
+#endif
+
 /* Routines of the generated program that the library calls. */
 void Int_T100ms(void);
 void Int_T1s(void);
 
 /* Pins: booleans are unsigned char holding 0 or 1, integers int32_t (long on SDCC), reals
-   float. Every block structure starts with the members of the enable contract; the generated
-   program writes useEN as -1 or 0 and links EN to an upstream ENO. */
+   float. Every block structure starts with the members of the enable contract, so that one
+   routine serves them all; the generated program writes useEN as -1 or 0 and links EN to an
+   upstream ENO. */
 #define VX_ENABLE_MEMBERS \
     signed char useEN;    \
     unsigned char EN;     \
     unsigned char ENO;
 
-/* With useEN set, ENO follows EN and the block computes only while EN is set. */
-#define VX_ENABLED(b) ((b)->useEN == 0 || ((b)->ENO = (b)->EN) != 0)
+/* With useEN set, ENO follows EN and the block computes only while EN is set. The members
+   are bytes 0, 1 and 2 of every block; read as bytes, they alias any structure. */
+unsigned char vx_enabled(void xdata *block) {
+    unsigned char xdata *member = (unsigned char xdata *)block;
+    if (member[0] == 0) {
+        return 1;
+    }
+    member[2] = member[1];
+    return member[1] != 0;
+}
 
 #define VX_I_SIZE 50
 #define VX_Q_SIZE 50
@@ -104,6 +121,21 @@ int32_t vx_signed(uint32_t value, int width) {
         return (int32_t)(int16_t)(uint16_t)value;
     }
     return (int32_t)value;
+}
+
+/* Long division is a slow library loop on the 8051 and most operands fit 16 bits. Returns
+   n / d and leaves n % d in vx_rest. */
+uint32_t xdata vx_rest;
+
+uint32_t vx_udivmod(uint32_t n, uint32_t d) {
+    uint32_t q;
+    if (n <= 0xFFFFu && d <= 0xFFFFu) {
+        vx_rest = (uint16_t)((uint16_t)n % (uint16_t)d);
+        return (uint16_t)((uint16_t)n / (uint16_t)d);
+    }
+    q = n / d;
+    vx_rest = n - q * d;
+    return q;
 }
 
 /* Reals travel through memory as their IEEE single-precision bit pattern. */

@@ -5,48 +5,48 @@
 #include "vx_base.h"
 
 struct sTbAND {
+    VX_ENABLE_MEMBERS
     unsigned char OUT;
     unsigned char IN1;
     unsigned char IN2;
     unsigned char IN3;
     unsigned char IN4;
-    VX_ENABLE_MEMBERS
 };
 
 struct sTbOR {
+    VX_ENABLE_MEMBERS
     unsigned char OUT;
     unsigned char IN1;
     unsigned char IN2;
     unsigned char IN3;
     unsigned char IN4;
-    VX_ENABLE_MEMBERS
 };
 
 struct sTbNOT {
+    VX_ENABLE_MEMBERS
     unsigned char IN;
     unsigned char OUT;
-    VX_ENABLE_MEMBERS
 };
 
 struct sTbFP {
+    VX_ENABLE_MEMBERS
     unsigned char IN;
     unsigned char OUT;
-    VX_ENABLE_MEMBERS
     unsigned char prevIN;
 };
 
 struct sTbFN {
+    VX_ENABLE_MEMBERS
     unsigned char IN;
     unsigned char OUT;
-    VX_ENABLE_MEMBERS
     unsigned char prevIN;
 };
 
 struct sTbRS {
+    VX_ENABLE_MEMBERS
     unsigned char R;
     unsigned char S;
     unsigned char Q;
-    VX_ENABLE_MEMBERS
 };
 
 /* num inputs, 2 to 4; an input beyond num takes no part. */
@@ -62,24 +62,24 @@ void fTbOR(struct sTbOR xdata *s, int num) {
 
 /* A disabled bit function drives its output false. */
 void fTbNOT(struct sTbNOT xdata *s) {
-    s->OUT = VX_ENABLED(s) && !s->IN;
+    s->OUT = vx_enabled(s) && !s->IN;
 }
 
 /* The previous input follows the input also while disabled, so an edge seen only then is
    lost. */
 void fTbFP(struct sTbFP xdata *s) {
-    s->OUT = VX_ENABLED(s) && s->IN && !s->prevIN;
+    s->OUT = vx_enabled(s) && s->IN && !s->prevIN;
     s->prevIN = s->IN != 0;
 }
 
 void fTbFN(struct sTbFN xdata *s) {
-    s->OUT = VX_ENABLED(s) && !s->IN && s->prevIN;
+    s->OUT = vx_enabled(s) && !s->IN && s->prevIN;
     s->prevIN = s->IN != 0;
 }
 
 /* Set dominates: both inputs true give Q true. */
 void fTbRS(struct sTbRS xdata *s) {
-    if (!VX_ENABLED(s)) {
+    if (!vx_enabled(s)) {
         s->Q = 0;
         return;
     }

@@ -5,43 +5,43 @@
 #include "vx_base.h"
 
 struct sTbIN {
-    unsigned char OUT;
     VX_ENABLE_MEMBERS
+    unsigned char OUT;
 };
 
 struct sTbOUT {
-    unsigned char IN;
     VX_ENABLE_MEMBERS
+    unsigned char IN;
 };
 
 struct sTiIN {
-    int32_t OUT;
     VX_ENABLE_MEMBERS
+    int32_t OUT;
 };
 
 struct sTiOUT {
-    int32_t IN;
     VX_ENABLE_MEMBERS
+    int32_t IN;
 };
 
 struct sTwIN {
-    int32_t OUT;
     VX_ENABLE_MEMBERS
+    int32_t OUT;
 };
 
 struct sTwOUT {
-    int32_t IN;
     VX_ENABLE_MEMBERS
+    int32_t IN;
 };
 
 struct sTrIN {
-    float OUT;
     VX_ENABLE_MEMBERS
+    float OUT;
 };
 
 struct sTrOUT {
-    float IN;
     VX_ENABLE_MEMBERS
+    float IN;
 };
 
 void fTbIN(struct sTbIN xdata *s, int area, int byte, int bit) {
