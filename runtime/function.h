@@ -5,14 +5,14 @@
 #define VX_FUNCTION_H
 
 #include "vx_base.h"
-#include "vx_clock.h"
-#include "vx_io_blocks.h"
 #include "vx_bit_blocks.h"
+#include "vx_clock.h"
+#include "vx_counter_generator.h"
+#include "vx_display.h"
 #include "vx_integer_blocks.h"
+#include "vx_io_blocks.h"
+#include "vx_pid.h"
 #include "vx_real_blocks.h"
 #include "vx_timer.h"
-#include "vx_counter_generator.h"
-#include "vx_pid.h"
-#include "vx_display.h"
 
 #endif

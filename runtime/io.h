@@ -53,7 +53,7 @@ uint32_t xdata vx_due_1s;
 unsigned long xdata vx_cycles;
 unsigned long xdata vx_cycle_limit;
 
-void vx_print_area(char letter, const unsigned char *area, int size) {
+void vx_print_area(char letter, const unsigned char* area, int size) {
     int k;
     printf("%c:", letter);
     for (k = 0; k < size; ++k) {
@@ -63,8 +63,8 @@ void vx_print_area(char letter, const unsigned char *area, int size) {
 }
 
 /* VEXA_BUS_IN feeds the input modules: "ROW:HH HH ...", several separated by ';'. */
-void vx_load_bus_in(const char *text) {
-    char *end;
+void vx_load_bus_in(const char* text) {
+    char* end;
     long row;
     long value;
     int k;
@@ -97,7 +97,7 @@ void vx_load_bus_in(const char *text) {
 
 void initialize_system(void) {
 #ifndef __SDCC
-    const char *limit = getenv("VEXA_CYCLES");
+    const char* limit = getenv("VEXA_CYCLES");
     vx_cycle_limit = limit != 0 ? strtoul(limit, 0, 10) : 0;
     vx_load_bus_in(getenv("VEXA_BUS_IN"));
 #endif
@@ -108,7 +108,7 @@ void initialize_system(void) {
     vx_due_1s = 1000u;
 }
 
-unsigned char vx_event_due(uint32_t xdata *due, uint32_t now, uint32_t interval) {
+unsigned char vx_event_due(uint32_t xdata* due, uint32_t now, uint32_t interval) {
     if (VX_LATER(*due, now)) {
         return 0;
     }
@@ -139,13 +139,13 @@ void vx_after_free_cycle(void) {
 #endif
 }
 
-/* The generated main loop calls FreeCycle() and nothing else once per cycle: it may have no
-   module to read or write at all. So the free cycle it defines as "void FreeCycle(void)" is
-   renamed FreeCyclevoid by this macro, and the call reaches the FreeCycle below, which runs it
-   and then the timed events. The parentheses keep the macro off this definition. */
+/* FreeCycle() is the only call the generated main loop surely makes once per cycle: it may
+   have no module to read or write at all. So the macro below renames the generated
+   "void FreeCycle(void)" to FreeCyclevoid, while the call "FreeCycle()" keeps its name and
+   reaches this routine, which runs the free cycle and then the timed events. */
 void FreeCyclevoid(void);
 
-void(FreeCycle)(void) {
+void FreeCycle(void) {
     FreeCyclevoid();
     vx_after_free_cycle();
 }

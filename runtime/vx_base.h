@@ -32,15 +32,15 @@ void Int_T1s(void);
    float. Every block structure starts with the members of the enable contract, so that one
    routine serves them all; the generated program writes useEN as -1 or 0 and links EN to an
    upstream ENO. */
-#define VX_ENABLE_MEMBERS \
-    signed char useEN;    \
-    unsigned char EN;     \
+#define VX_ENABLE_MEMBERS                                                                          \
+    signed char useEN;                                                                             \
+    unsigned char EN;                                                                              \
     unsigned char ENO;
 
 /* With useEN set, ENO follows EN and the block computes only while EN is set. The members
    are bytes 0, 1 and 2 of every block; read as bytes, they alias any structure. */
-unsigned char vx_enabled(void xdata *block) {
-    unsigned char xdata *member = (unsigned char xdata *)block;
+unsigned char vx_enabled(void xdata* block) {
+    unsigned char xdata* member = (unsigned char xdata*)block;
     if (member[0] == 0) {
         return 1;
     }
@@ -57,7 +57,7 @@ xdata unsigned char PI_Q[VX_Q_SIZE];
 xdata unsigned char PI_M[VX_M_SIZE];
 
 /* Area codes of the generated calls: 0 I, 1 Q, 2 M. */
-unsigned char xdata *vx_area(int area) {
+unsigned char xdata* vx_area(int area) {
     switch (area) {
     case 0:
         return PI_I;
@@ -75,8 +75,8 @@ int vx_area_size(int area) {
 }
 
 /* A bit address needs its byte inside the area. */
-unsigned char xdata *vx_bit_byte(int area, int byte, int bit) {
-    unsigned char xdata *base = vx_area(area);
+unsigned char xdata* vx_bit_byte(int area, int byte, int bit) {
+    unsigned char xdata* base = vx_area(area);
     if (base == 0 || byte < 0 || byte >= vx_area_size(area) || bit < 0 || bit > 7) {
         return 0;
     }
@@ -85,8 +85,8 @@ unsigned char xdata *vx_bit_byte(int area, int byte, int bit) {
 
 /* A value of 1, 2 or 4 bytes must end before the last byte of its area, as the designer's
    address check demands (IB49 is refused, I49.0 is not). */
-unsigned char xdata *vx_value_bytes(int area, int number, int width) {
-    unsigned char xdata *base = vx_area(area);
+unsigned char xdata* vx_value_bytes(int area, int number, int width) {
+    unsigned char xdata* base = vx_area(area);
     if (base == 0 || number < 0 || (width != 1 && width != 2 && width != 4) ||
         number + width >= vx_area_size(area)) {
         return 0;
@@ -95,7 +95,7 @@ unsigned char xdata *vx_value_bytes(int area, int number, int width) {
 }
 
 /* Little-endian: least significant byte first. */
-uint32_t vx_load(const unsigned char xdata *p, int width) {
+uint32_t vx_load(const unsigned char xdata* p, int width) {
     uint32_t value = 0;
     while (width > 0) {
         --width;
@@ -104,7 +104,7 @@ uint32_t vx_load(const unsigned char xdata *p, int width) {
     return value;
 }
 
-void vx_store(unsigned char xdata *p, int width, uint32_t value) {
+void vx_store(unsigned char xdata* p, int width, uint32_t value) {
     int k;
     for (k = 0; k < width; ++k) {
         p[k] = (unsigned char)(value & 0xFFu);

@@ -50,35 +50,35 @@ struct sTbRS {
 };
 
 /* num inputs, 2 to 4; an input beyond num takes no part. */
-void fTbAND(struct sTbAND xdata *s, int num) {
-    s->OUT = (num < 1 || s->IN1) && (num < 2 || s->IN2) && (num < 3 || s->IN3) &&
-             (num < 4 || s->IN4);
+void fTbAND(struct sTbAND xdata* s, int num) {
+    s->OUT =
+        (num < 1 || s->IN1) && (num < 2 || s->IN2) && (num < 3 || s->IN3) && (num < 4 || s->IN4);
 }
 
-void fTbOR(struct sTbOR xdata *s, int num) {
+void fTbOR(struct sTbOR xdata* s, int num) {
     s->OUT = (num >= 1 && s->IN1) || (num >= 2 && s->IN2) || (num >= 3 && s->IN3) ||
              (num >= 4 && s->IN4);
 }
 
 /* A disabled bit function drives its output false. */
-void fTbNOT(struct sTbNOT xdata *s) {
+void fTbNOT(struct sTbNOT xdata* s) {
     s->OUT = vx_enabled(s) && !s->IN;
 }
 
 /* The previous input follows the input also while disabled, so an edge seen only then is
    lost. */
-void fTbFP(struct sTbFP xdata *s) {
+void fTbFP(struct sTbFP xdata* s) {
     s->OUT = vx_enabled(s) && s->IN && !s->prevIN;
     s->prevIN = s->IN != 0;
 }
 
-void fTbFN(struct sTbFN xdata *s) {
+void fTbFN(struct sTbFN xdata* s) {
     s->OUT = vx_enabled(s) && !s->IN && s->prevIN;
     s->prevIN = s->IN != 0;
 }
 
 /* Set dominates: both inputs true give Q true. */
-void fTbRS(struct sTbRS xdata *s) {
+void fTbRS(struct sTbRS xdata* s) {
     if (!vx_enabled(s)) {
         s->Q = 0;
         return;

@@ -31,7 +31,7 @@ struct sTpGEN {
 
 /* The order settles conflicts: opposite edges cancel, set beats counting, reset beats set.
    A preset outside 0..32767 is taken as it is. */
-void fTpCOUNT(struct sTpCOUNT xdata *s) {
+void fTpCOUNT(struct sTpCOUNT xdata* s) {
     if (vx_enabled(s)) {
         if (s->CU && !s->prevCU && s->CV < VX_COUNT_LIMIT) {
             ++s->CV;
@@ -57,7 +57,7 @@ void fTpCOUNT(struct sTpCOUNT xdata *s) {
 
 /* WAVE 0 sine, 1 square (0 or 1); the phase advances by 1/N per execution. The phase is a
    float here, a double on the PC, so for some N a period counts one execution fewer. */
-void fTpGEN(struct sTpGEN xdata *s) VX_REENTRANT {
+void fTpGEN(struct sTpGEN xdata* s) VX_REENTRANT {
     if (s->N < 1 || !vx_enabled(s)) {
         return;
     }

@@ -12,7 +12,7 @@
 #define VX_DPL_WIDTH 16
 /* Columns and lines up to 15 are accepted; lines 4 to 15 have no buffer. */
 #define VX_DPL_LAST_ACCEPTED 15
-/* A sign, ten digits, a point and a leading zero; or 16 characters of digits and zeros. */
+/* A sign, ten digits and a point; or digits with appended zeros, cut at 16 characters. */
 #define VX_DPL_TEXT 16
 
 xdata char DPL_BUF[VX_DPL_LINES][VX_DPL_WIDTH];
@@ -47,7 +47,7 @@ struct sTpDPL_WBUF {
 };
 
 void vx_display_blank(void) {
-    char xdata *put = DPL_BUF[0];
+    char xdata* put = DPL_BUF[0];
     unsigned char k;
     for (k = 0; k < sizeof DPL_BUF; ++k) {
         put[k] = ' ';
@@ -56,8 +56,8 @@ void vx_display_blank(void) {
 
 /* Inserting never overwrites: older text moves right. Only the first 16 characters of a line
    are ever shown, so the buffer keeps just those. */
-void vx_display_insert(int32_t column, int32_t line, const char *text, unsigned char length) {
-    char xdata *buffer;
+void vx_display_insert(int32_t column, int32_t line, const char* text, unsigned char length) {
+    char xdata* buffer;
     unsigned char at;
     unsigned char k;
     if (column < 0 || column > VX_DPL_LAST_ACCEPTED || line < 0 || line >= VX_DPL_LINES) {
@@ -83,7 +83,7 @@ const uint32_t vx_powers_of_ten[10] = {1u,      10u,      100u,      1000u,     
 /* The text of rounded / 10^decimals (decimals up to 9) without trailing zeros in the
    fraction, or with -decimals zeros appended when decimals is negative. Texts are cut at 16
    characters, the most that can be shown. */
-unsigned char vx_format(char *text, int32_t rounded, signed char decimals) VX_REENTRANT {
+unsigned char vx_format(char* text, int32_t rounded, signed char decimals) VX_REENTRANT {
     uint32_t magnitude = rounded < 0 ? 0u - (uint32_t)rounded : (uint32_t)rounded;
     unsigned char length = 0;
     signed char k;
@@ -122,7 +122,7 @@ void vx_put_integer(int32_t column, int32_t line, int32_t value) {
     vx_display_insert(column, line, vx_text, vx_format(vx_text, value, 0));
 }
 
-void vx_put_word(int32_t column, int32_t line, const char *word) {
+void vx_put_word(int32_t column, int32_t line, const char* word) {
     unsigned char length = 0;
     while (word[length] != 0) {
         ++length;
@@ -172,14 +172,14 @@ void vx_put_real(int32_t column, int32_t line, float value, signed char decimals
     vx_display_insert(column, line, vx_text, vx_format(vx_text, rounded, decimals));
 }
 
-void fTpDPL_INT(struct sTpDPL_INT xdata *s) {
+void fTpDPL_INT(struct sTpDPL_INT xdata* s) {
     if (vx_enabled(s)) {
         vx_put_integer(s->COL, s->LINE, s->VAL);
     }
 }
 
 /* The low byte of DEC, read as signed, gives the decimals. */
-void fTpDPL_REAL(struct sTpDPL_REAL xdata *s) {
+void fTpDPL_REAL(struct sTpDPL_REAL xdata* s) {
     if (vx_enabled(s)) {
         vx_put_real(s->COL, s->LINE, s->VAL, (signed char)(s->DEC & 0xFF));
     }
@@ -187,13 +187,13 @@ void fTpDPL_REAL(struct sTpDPL_REAL xdata *s) {
 
 /* The display strings stay in the designer: the generated program carries no string table,
    so there is nothing to put. */
-void fTpDPL_STR(struct sTpDPL_STR xdata *s) {
+void fTpDPL_STR(struct sTpDPL_STR xdata* s) {
     (void)vx_enabled(s);
 }
 
-void fTpDPL_WBUF(struct sTpDPL_WBUF xdata *s) {
-    char xdata *put = DPL_BUF[0];
-    char xdata *shown = DPL_SHOW[0];
+void fTpDPL_WBUF(struct sTpDPL_WBUF xdata* s) {
+    char xdata* put = DPL_BUF[0];
+    char xdata* shown = DPL_SHOW[0];
     unsigned char k;
     if (!vx_enabled(s)) {
         return;

@@ -76,19 +76,19 @@ struct sTiMOVE {
 };
 
 /* Unsigned arithmetic wraps by definition; signed overflow would not. */
-void fTiADD(struct sTiADD xdata *s) {
+void fTiADD(struct sTiADD xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (int32_t)((uint32_t)s->IN1 + (uint32_t)s->IN2);
     }
 }
 
-void fTiSUBB(struct sTiSUBB xdata *s) {
+void fTiSUBB(struct sTiSUBB xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (int32_t)((uint32_t)s->IN1 - (uint32_t)s->IN2);
     }
 }
 
-void fTiMULL(struct sTiMULL xdata *s) {
+void fTiMULL(struct sTiMULL xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (int32_t)((uint32_t)s->IN1 * (uint32_t)s->IN2);
     }
@@ -96,7 +96,7 @@ void fTiMULL(struct sTiMULL xdata *s) {
 
 /* The quotient rounded to nearest, halves to the even neighbour (7/2 = 4, 5/2 = 2,
    -7/2 = -4); a divisor of 0 keeps OUT. Worked on magnitudes so that -2147483648 has one. */
-void fTiDIV(struct sTiDIV xdata *s) {
+void fTiDIV(struct sTiDIV xdata* s) {
     uint32_t n;
     uint32_t d;
     uint32_t q;
@@ -115,37 +115,37 @@ void fTiDIV(struct sTiDIV xdata *s) {
 }
 
 /* The count's low five bits; zeros come in from the left and the result reads as signed. */
-void fTiSHR(struct sTiSHR xdata *s) {
+void fTiSHR(struct sTiSHR xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (int32_t)((uint32_t)s->IN >> ((unsigned char)s->N & 31u));
     }
 }
 
-void fTiSHL(struct sTiSHL xdata *s) {
+void fTiSHL(struct sTiSHL xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (int32_t)((uint32_t)s->IN << ((unsigned char)s->N & 31u));
     }
 }
 
-void fTiEQ(struct sTiEQ xdata *s) {
+void fTiEQ(struct sTiEQ xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 == s->IN2;
     }
 }
 
-void fTiGT(struct sTiGT xdata *s) {
+void fTiGT(struct sTiGT xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 > s->IN2;
     }
 }
 
-void fTiLS(struct sTiLS xdata *s) {
+void fTiLS(struct sTiLS xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 < s->IN2;
     }
 }
 
-void fTiMOVE(struct sTiMOVE xdata *s) {
+void fTiMOVE(struct sTiMOVE xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN;
     }

@@ -30,7 +30,7 @@ struct sTpPID {
 
 /* Everything is single precision; the PC simulation keeps the error sum, the previous PV and
    the intermediate sums in doubles. */
-void fTpPID(struct sTpPID xdata *s) VX_REENTRANT {
+void fTpPID(struct sTpPID xdata* s) VX_REENTRANT {
     float a;
     float b;
     float e;

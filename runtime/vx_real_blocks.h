@@ -75,8 +75,8 @@ struct sTFLT_TO_INT {
 };
 
 /* Nearest integer, halves to the even neighbour (2.5 gives 2, -2.5 gives -2). Beyond the
-   32-bit range, where the PC simulation would stop with a fault, the result saturates; NaN
-   gives 0. */
+   32-bit range, which the PC simulation covers with 64-bit integers, the result saturates;
+   NaN gives 0. */
 int32_t vx_round_even(float x) {
     float whole;
     float rest;
@@ -98,62 +98,62 @@ int32_t vx_round_even(float x) {
     return (int32_t)whole;
 }
 
-void fTrADD(struct sTrADD xdata *s) {
+void fTrADD(struct sTrADD xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 + s->IN2;
     }
 }
 
-void fTrSUBB(struct sTrSUBB xdata *s) {
+void fTrSUBB(struct sTrSUBB xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 - s->IN2;
     }
 }
 
-void fTrMULL(struct sTrMULL xdata *s) {
+void fTrMULL(struct sTrMULL xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 * s->IN2;
     }
 }
 
 /* A divisor of 0 keeps OUT. */
-void fTrDIV(struct sTrDIV xdata *s) {
+void fTrDIV(struct sTrDIV xdata* s) {
     if (vx_enabled(s) && s->IN2 != 0.0f) {
         s->OUT = s->IN1 / s->IN2;
     }
 }
 
-void fTrEQ(struct sTrEQ xdata *s) {
+void fTrEQ(struct sTrEQ xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 == s->IN2;
     }
 }
 
-void fTrGT(struct sTrGT xdata *s) {
+void fTrGT(struct sTrGT xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 > s->IN2;
     }
 }
 
-void fTrLS(struct sTrLS xdata *s) {
+void fTrLS(struct sTrLS xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN1 < s->IN2;
     }
 }
 
-void fTrMOVE(struct sTrMOVE xdata *s) {
+void fTrMOVE(struct sTrMOVE xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = s->IN;
     }
 }
 
-void fTINT_TO_FLT(struct sTINT_TO_FLT xdata *s) {
+void fTINT_TO_FLT(struct sTINT_TO_FLT xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = (float)s->IN;
     }
 }
 
-void fTFLT_TO_INT(struct sTFLT_TO_INT xdata *s) {
+void fTFLT_TO_INT(struct sTFLT_TO_INT xdata* s) {
     if (vx_enabled(s)) {
         s->OUT = vx_round_even(s->IN);
     }

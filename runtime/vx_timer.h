@@ -38,7 +38,7 @@ int32_t vx_ms_to_units(uint32_t ms) {
     return (int32_t)units;
 }
 
-void fTpTIMER(struct sTpTIMER xdata *s, int mode) VX_REENTRANT {
+void fTpTIMER(struct sTpTIMER xdata* s, int mode) VX_REENTRANT {
     uint32_t now;
     int32_t units;
     unsigned char input;

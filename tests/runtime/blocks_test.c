@@ -9,12 +9,12 @@
 
 static int failures;
 
-#define CHECK(cond)                                                    \
-    do {                                                               \
-        if (!(cond)) {                                                 \
-            printf("%s:%d: failed: %s\n", __FILE__, __LINE__, #cond); \
-            ++failures;                                                \
-        }                                                              \
+#define CHECK(cond)                                                                                \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            printf("%s:%d: failed: %s\n", __FILE__, __LINE__, #cond);                              \
+            ++failures;                                                                            \
+        }                                                                                          \
     } while (0)
 
 static void clear_image(void) {
@@ -29,9 +29,18 @@ static void test_integer_arithmetic(void) {
         int32_t divisor;
         int32_t quotient;
     } divisions[] = {
-        {7, 2, 4},   {5, 2, 2},   {-7, 2, -4},          {1, 3, 0},
-        {3, 2, 2},   {-3, 2, -2}, {7, -2, -4},          {-5, -2, 2},
-        {100, 7, 14}, {-100000, 3, -33333}, {INT32_MIN, -1, INT32_MIN}, {INT32_MAX, 2, 1073741824},
+        {7, 2, 4},
+        {5, 2, 2},
+        {-7, 2, -4},
+        {1, 3, 0},
+        {3, 2, 2},
+        {-3, 2, -2},
+        {7, -2, -4},
+        {-5, -2, 2},
+        {100, 7, 14},
+        {-100000, 3, -33333},
+        {INT32_MIN, -1, INT32_MIN},
+        {INT32_MAX, 2, 1073741824},
     };
     static const struct {
         int left;
@@ -193,9 +202,16 @@ static void test_reals(void) {
         float in;
         int32_t out;
     } roundings[] = {
-        {2.5f, 2},         {3.5f, 4},         {-2.5f, -2},        {2.5000002f, 3},
-        {-0.5f, 0},        {-1.5f, -2},       {1e10f, INT32_MAX}, {-1e10f, INT32_MIN},
-        {8388607.5f, 8388608}, {-2147483648.0f, INT32_MIN},
+        {2.5f, 2},
+        {3.5f, 4},
+        {-2.5f, -2},
+        {2.5000002f, 3},
+        {-0.5f, 0},
+        {-1.5f, -2},
+        {1e10f, INT32_MAX},
+        {-1e10f, INT32_MIN},
+        {8388607.5f, 8388608},
+        {-2147483648.0f, INT32_MIN},
     };
     struct sTFLT_TO_INT to_int = {0};
     struct sTINT_TO_FLT to_real = {0};
@@ -443,7 +459,7 @@ static void test_pid(void) {
 }
 
 /* The host clock moves only when the test says so. */
-static void run_timer(struct sTpTIMER *timer, int mode, uint32_t at, unsigned char input) {
+static void run_timer(struct sTpTIMER* timer, int mode, uint32_t at, unsigned char input) {
     vx_ms = at;
     timer->IN = input;
     fTpTIMER(timer, mode);
@@ -516,7 +532,7 @@ static void test_timer(void) {
     CHECK(pulse.Q == 0);
 }
 
-static void check_line(int line, const char *text) {
+static void check_line(int line, const char* text) {
     if (memcmp(DPL_SHOW[line], text, VX_DPL_WIDTH) != 0) {
         printf("line %d shows '%.16s', expected '%s'\n", line, DPL_SHOW[line], text);
         ++failures;
@@ -544,14 +560,14 @@ static void test_display(void) {
     static const struct {
         float value;
         int32_t decimals;
-        const char *shown;
+        const char* shown;
     } reals[] = {
-        {3.14159f, 2, "3.14            "},   {2.5f, 0, "3               "},
-        {-2.5f, 0, "-2              "},      {127.0f, -1, "130             "},
-        {0.05f, 3, "0.05            "},      {-0.016f, 2, "-0.01           "},
-        {-0.004f, 2, "0               "},    {12.5f, 258, "12.5            "},
-        {1e9f, 2, "1000000000      "},       {1e12f, 0, "1000000000000   "},
-        {1e20f, -45, "0               "},    {-INFINITY, 2, "-INF            "},
+        {3.14159f, 2, "3.14            "}, {2.5f, 0, "3               "},
+        {-2.5f, 0, "-2              "},    {127.0f, -1, "130             "},
+        {0.05f, 3, "0.05            "},    {-0.016f, 2, "-0.01           "},
+        {-0.004f, 2, "0               "},  {12.5f, 258, "12.5            "},
+        {1e9f, 2, "1000000000      "},     {1e12f, 0, "1000000000000   "},
+        {1e20f, -45, "0               "},  {-INFINITY, 2, "-INF            "},
     };
     struct sTpDPL_WBUF flush = {0};
     struct sTpDPL_STR string = {0};

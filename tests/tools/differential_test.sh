@@ -25,7 +25,7 @@ s51_areas() {
     m=$(awk '$3 == "_PI_M" {print $2}' "$map")
     printf 'break 0x%s %d\nrun\ndump xram 0x%X 0x%X\ndump xram 0x%X 0x%X\nquit\n' \
         "$write" "$cycles" "$((16#$q))" "$((16#$q + 49))" "$((16#$m))" "$((16#$m + 99))" |
-        s51 -t 8052 -b "$ihx" 2>/dev/null |
+        s51 -t 8052 -X 12M -b "$ihx" 2>/dev/null |
         awk -v q=$((16#$q)) -v m=$((16#$m)) '
             function hex(text,    value, i) {
                 value = 0
