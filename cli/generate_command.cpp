@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "compile_command.h"
 #include "headless_project.h"
 #include "program_source.h"
 #include "text_file.h"
@@ -59,8 +60,8 @@ int GenerateCommand(int argc, char** argv) {
     }
 }
 
-// Compile runs the same steps as the designer's: generate, start the compile script, watch
-// every 500 ms, start the hex script; then it waits for the packer.
+// The designer's Compile command, then a wait for the watcher (a tick every 500 ms) and for
+// the packer.
 int BuildCommand(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: vexaplc-cli build PROJECT.prg\n");
@@ -71,18 +72,19 @@ int BuildCommand(int argc, char** argv) {
     if (!headless.Open(project)) {
         return kExitUnreadable;
     }
+    CompileWatcher watcher(ShellStarter(ProgramFolder() / "runtime"));
+    CompileOutcome outcome = CompileOutcome::Refused;
     try {
-        if (!WriteSource(headless, SourceOf(project))) {
-            return kExitRefused;
-        }
+        outcome =
+            CompileProject(headless.project, headless.hardware, headless.prompts, false, watcher);
     } catch (const std::exception& error) {
         std::printf("%s\n%s\n", kApplicationErrorMessage, error.what());
         return kExitFault;
     }
-    const BuildFiles files(project);
-    CompileWatcher watcher(ShellStarter(ProgramFolder() / "runtime"));
-    if (!watcher.Start(files)) {
-        std::fprintf(stderr, "cannot write %s\n", files.CompileScript().string().c_str());
+    if (outcome != CompileOutcome::Started) {
+        for (const std::string& message : headless.prompts.messages) {
+            std::printf("%s\n", message.c_str());
+        }
         return kExitRefused;
     }
     using namespace std::chrono_literals;
@@ -97,7 +99,7 @@ int BuildCommand(int argc, char** argv) {
     for (const std::string& line : watcher.Memo()) {
         std::printf("%s\n", line.c_str());
     }
-    return std::filesystem::exists(files.File(".hex")) ? kExitSuccess : kExitRefused;
+    return std::filesystem::exists(BuildFiles(project).File(".hex")) ? kExitSuccess : kExitRefused;
 }
 
 } // namespace vexa::cli

@@ -1,3 +1,7 @@
+#include "block_test_support.h"
+#include "compile_command.h"
+#include "numeric_blocks.h"
+#include "scripted_prompts.h"
 #include "temp_folder.h"
 #include "text_file.h"
 #include "toolchain.h"
@@ -93,6 +97,41 @@ TEST(Toolchain, SuccessShowsTheMemorySummaryAndStartsThePacker) {
     EXPECT_EQ(memo[4], "--Create file " + (f.folder / "pump.hex").string());
     EXPECT_EQ(ReadFileBytes(f.folder / "CreatHex.sh"), HexCommand(f.files) + "\n");
     EXPECT_EQ(f.started.back(), f.folder / "CreatHex.sh");
+}
+
+TEST(CompileCommand, GuardsValidationAndTheSourceFile) {
+    Fixture f;
+    test::BlockBench bench;
+    TextGrid hardware = MakeHardwareTable();
+    PanelModel panel;
+    test::ScriptedPrompts prompts;
+    Project project(bench.environment, bench.symbols, hardware, panel, prompts, VEXA_CATALOG_DIR);
+
+    EXPECT_EQ(CompileProject(project, hardware, prompts, true, f.watcher), CompileOutcome::Ignored);
+    EXPECT_EQ(CompileProject(project, hardware, prompts, false, f.watcher),
+              CompileOutcome::Refused);
+    EXPECT_EQ(prompts.messages.back(),
+              "Please Save File befor compile! (Create folder in english!)");
+
+    for (const char* name : {"FIRST", "SECOND"}) {
+        auto page = std::make_unique<TatDiagram>();
+        page->SetFCName(name);
+        project.AddPage(std::move(page));
+    }
+    auto& bad = project.Page(1).AddBlock(std::make_unique<TiOUT>(bench.environment));
+    bad.Name = "SECOND_iOUT1";
+    project.SaveProjectTo(f.folder / "pump.prg");
+    project.SetActivePage(0);
+    EXPECT_EQ(CompileProject(project, hardware, prompts, false, f.watcher),
+              CompileOutcome::Refused);
+    EXPECT_EQ(project.ActivePage(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(f.folder / "pump.c"));
+
+    bad.StrAddress = "QW0";
+    EXPECT_EQ(CompileProject(project, hardware, prompts, false, f.watcher),
+              CompileOutcome::Started);
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "pump.c"));
+    EXPECT_EQ(f.started.back(), f.folder / "Compile.sh");
 }
 
 } // namespace
