@@ -48,8 +48,8 @@ inline void TrafficLight(ExampleSink& example) {
     example.AddSymbol("Q0.2", "Yellow", "yellow lamp", "BOOL");
     DiagramBuilder page = example.AddPage("MAIN", FreeCycle);
     auto& enable = page.Io<TbIN>("I0.0", 0, 0);
-    auto& memo = page.Io<TbIN>("M0.0", 0, 60);
-    auto& restart = page.Add<TbNOT>(40, 60);
+    auto& memo = page.Io<TbIN>("M0.0", 0, 80);
+    auto& restart = page.Add<TbNOT>(40, 80);
     auto& run = page.Add<TbAND>(100, 0);
     auto& period = page.Io<TiIN>("100", 150, 100);
     auto& timer = page.Add<TpTimer>(200, 0);
@@ -94,17 +94,17 @@ inline void TankWithPump(ExampleSink& example) {
     example.AddSymbol("MW10", "PumpStarts", "starts since power-up", "INT");
     DiagramBuilder page = example.AddPage("TANK", FreeCycle);
     auto& low = page.Io<TbIN>("I0.0", 0, 0);
-    auto& high = page.Io<TbIN>("I0.1", 0, 60);
-    auto& belowLow = page.Add<TbNOT>(50, 0);
-    auto& latch = page.Add<TbRS>(100, 0);
-    auto& pump = page.Io<TbOUT>("Q0.0", 200, 0);
-    auto& start = page.Add<TbFP>(200, 100);
-    auto& starts = page.Add<TpCOUNT>(300, 0);
-    auto& startsOut = page.Io<TiOUT>("MW10", 400, 0);
-    auto& column = page.Io<TiIN>("13", 450, 100);
-    page.Add<TpDPL_STR>(500, 0); // string 0 at column 0 of line 0: its inputs stay unlinked
-    auto& number = page.Add<TpDPL_INT>(550, 0);
-    page.Add<TpDPL_WBUF>(600, 0);
+    auto& high = page.Io<TbIN>("I0.1", 0, 100);
+    auto& belowLow = page.Add<TbNOT>(60, 0);
+    auto& latch = page.Add<TbRS>(180, 40);
+    auto& pump = page.Io<TbOUT>("Q0.0", 300, 0);
+    auto& start = page.Add<TbFP>(300, 100);
+    auto& starts = page.Add<TpCOUNT>(420, 60);
+    auto& startsOut = page.Io<TiOUT>("MW10", 540, 60);
+    auto& column = page.Io<TiIN>("13", 560, 200);
+    page.Add<TpDPL_STR>(640, 0); // string 0 at column 0 of line 0: its inputs stay unlinked
+    auto& number = page.Add<TpDPL_INT>(660, 120);
+    page.Add<TpDPL_WBUF>(780, 0);
 
     page.Link(low, 0, belowLow, 0);
     page.Link(high, 0, latch, 0);
