@@ -40,12 +40,13 @@ struct Catalog::Data {
         }
     }
 
+    // Names are looked up trimmed, as the file's names are stored.
     const std::string* Find(std::string_view section, std::string_view key) const {
-        const auto s = sections.find(ToUpperAscii(section));
+        const auto s = sections.find(ToUpperAscii(Trim(section)));
         if (s == sections.end()) {
             return nullptr;
         }
-        const auto k = s->second.find(ToUpperAscii(key));
+        const auto k = s->second.find(ToUpperAscii(Trim(key)));
         return k == s->second.end() ? nullptr : &k->second;
     }
 
@@ -98,7 +99,7 @@ std::string Catalog::ReadString(std::string_view section, std::string_view key,
 }
 
 bool Catalog::HasSection(std::string_view section) const {
-    return data_->sections.contains(ToUpperAscii(section));
+    return data_->sections.contains(ToUpperAscii(Data::Trim(section)));
 }
 
 } // namespace vexa
