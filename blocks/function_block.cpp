@@ -1,6 +1,9 @@
 #include "function_block.h"
 
+#include "fault.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace vexa {
 
@@ -89,6 +92,18 @@ void TFunction::ENChanged() {
         }
         Height = newHeight;
     }
+}
+
+const PinValue& TFunction::Value(int pin) const {
+    const TLinkPoint* found = PinAt(pin);
+    if (found == nullptr) {
+        throw Fault("List index out of bounds (" + std::to_string(pin) + ")");
+    }
+    return found->AnchorValue;
+}
+
+PinValue& TFunction::Value(int pin) {
+    return const_cast<PinValue&>(std::as_const(*this).Value(pin));
 }
 
 bool TFunction::Enabled() {

@@ -23,10 +23,10 @@ protected:
     // block computes only while the EN pin reads true; with EN off it always computes.
     bool Enabled();
 
-    PinValue& Value(int pin) { return Pins()[static_cast<std::size_t>(pin)].AnchorValue; }
-    const PinValue& Value(int pin) const {
-        return Pins()[static_cast<std::size_t>(pin)].AnchorValue;
-    }
+    // Pin `pin`'s value. A block whose catalogue entry is missing or short lacks the pin its
+    // computation needs: that is a fault, not a read past the pin list.
+    PinValue& Value(int pin);
+    const PinValue& Value(int pin) const;
 
     const BlockEnvironment& environment() const { return environment_; }
 

@@ -1,4 +1,5 @@
 #include "block_test_support.h"
+#include "fault.h"
 #include "function_block.h"
 #include "registry.h"
 
@@ -145,6 +146,19 @@ TEST(Catalogue, EveryComputingBlockHasItsEntry) {
             EXPECT_TRUE(pin.IsInput() || pin.IsOutput());
         }
     }
+}
+
+} // namespace
+} // namespace vexa
+
+namespace vexa {
+namespace {
+
+TEST(FunctionBlock, AMissingEntryFaultsInsteadOfReadingPastThePins) {
+    const Catalog empty;
+    BlockEnvironment environment{&empty, nullptr, nullptr, nullptr, nullptr};
+    PlainFunction block("nothing", environment);
+    EXPECT_THROW(block.Execute(), Fault);
 }
 
 } // namespace
