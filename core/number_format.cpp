@@ -1,7 +1,7 @@
 #include "number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace vexa {
@@ -18,6 +18,14 @@ void StripFractionZeros(std::string& digits) {
     }
 }
 
+// to_chars ignores the C locale: the decimal separator is always the point.
+std::string Chars(double value, std::chars_format format, int precision) {
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return std::string(buffer, error == std::errc() ? end : buffer);
+}
+
 } // namespace
 
 std::string FormatGeneral(double value) {
@@ -28,19 +36,16 @@ std::string FormatGeneral(double value) {
         return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     }
     // The exponent after rounding to 15 significant digits.
-    char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.14E", value);
-    std::string text(scientific);
-    const auto e = text.find('E');
-    const int exponent = std::atoi(text.c_str() + e + 1);
+    const std::string scientific = Chars(value, std::chars_format::scientific, 14);
+    const auto e = scientific.find('e');
+    const int exponent = std::atoi(scientific.c_str() + e + 1);
     if (exponent < 15 && std::fabs(value) >= 0.00001) {
-        char fixed[64];
-        std::snprintf(fixed, sizeof fixed, "%.*f", exponent >= 14 ? 0 : 14 - exponent, value);
-        std::string digits(fixed);
+        std::string digits =
+            Chars(value, std::chars_format::fixed, exponent >= 14 ? 0 : 14 - exponent);
         StripFractionZeros(digits);
         return digits;
     }
-    std::string mantissa = text.substr(0, e);
+    std::string mantissa = scientific.substr(0, e);
     StripFractionZeros(mantissa);
     return mantissa + "E" + std::to_string(exponent);
 }

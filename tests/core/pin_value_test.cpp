@@ -1,4 +1,5 @@
 #include "fault.h"
+#include "number_format.h"
 #include "numeric.h"
 #include "pin_value.h"
 #include "pin_value_printer.h"
@@ -168,6 +169,32 @@ TEST(PinValueText, ShownValues) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PinValueText(c.value), c.text);
+    }
+}
+
+} // namespace
+} // namespace vexa
+
+namespace vexa {
+namespace {
+
+TEST(FormatGeneral, FixedOrScientificLikeTheSymbolTable) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.0, "0"},
+        {0.00005, "0.00005"},
+        {0.000001, "1E-6"},
+        {1.5e-7, "1.5E-7"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
+        {-2.5, "-2.5"},
+        {static_cast<float>(0.1), "0.100000001490116"},
+        {1.0 / 3.0, "0.333333333333333"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatGeneral(c.value), c.text) << c.value;
     }
 }
 
