@@ -1,5 +1,7 @@
 #include "memory_text.h"
 
+#include "address_blocks.h"
+
 #include "number_format.h"
 #include "text.h"
 
@@ -63,36 +65,35 @@ std::string ValueText(const ProcessImage& memory, const std::string& address, Va
     return read.status == AccessStatus::Invalid ? "ERROR" : FormatGeneral(read.value);
 }
 
-bool WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
+void WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
                 const std::string& text) {
     const std::string upper = ToUpperAscii(text);
     switch (type) {
     case ValueType::Bool: {
         bool value = false;
         if (!ParseBooleanConstant(upper, value)) {
-            return false;
+            throw NotABoolean(upper);
         }
         memory.WriteBit(address, value);
-        return true;
+        return;
     }
     case ValueType::Int:
     case ValueType::Word: {
         std::int32_t value = 0;
         if (!ParseIntegerConstant(upper, value)) {
-            return false;
+            throw NotAnInteger(upper);
         }
         memory.WriteInteger(address, value);
-        return true;
+        return;
     }
     case ValueType::Real:
         break;
     }
     double value = 0.0;
     if (!ParseRealNumber(upper, value)) {
-        return false;
+        throw NotAReal(upper);
     }
     memory.WriteReal(address, value);
-    return true;
 }
 
 } // namespace vexa::cli

@@ -18,8 +18,8 @@ std::optional<ValueType> DetectType(const ProcessImage& memory, const std::strin
 std::optional<ValueType> SymbolTableType(const TextGrid& symbols, const std::string& address);
 // The symbol table's value text: "True"/"False", decimal integers, general reals, or "ERROR".
 std::string ValueText(const ProcessImage& memory, const std::string& address, ValueType type);
-// Writes as the symbol table's Modify does; false when the text does not convert.
-bool WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
+// Writes as the symbol table's Modify does; a text that does not convert is a Fault.
+void WriteValue(ProcessImage& memory, const std::string& address, ValueType type,
                 const std::string& text);
 
 } // namespace vexa::cli

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "fault.h"
 #include "headless_project.h"
 #include "memory_text.h"
 #include "number_format.h"
@@ -50,7 +51,8 @@ struct UnreadableProject {};
 double Milliseconds(const std::string& text, const char* option) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0) {
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+        value < 0) {
         throw UsageError(std::string(option) + " needs a number of milliseconds, not '" + text +
                          "'");
     }
@@ -75,8 +77,15 @@ Watch ParseTarget(const std::string& text, const TextGrid& symbols, const Proces
     if (!watch.type) {
         watch.type = SymbolTableType(symbols, watch.address);
     }
-    if (!watch.type) {
-        watch.type = DetectType(memory, watch.address);
+    try {
+        if (!watch.type) {
+            watch.type = DetectType(memory, watch.address);
+        }
+        if (watch.type) {
+            ValueText(memory, watch.address, *watch.type); // a byte number beyond 32 bits faults
+        }
+    } catch (const Fault& fault) {
+        throw UsageError("'" + text + "': " + fault.what());
     }
     return watch;
 }
@@ -218,26 +227,26 @@ int SimulateCommand(int argc, char** argv) {
             instants.insert(write.atMs);
         }
     }
+    std::set<double> samples;
     if (options.sampleMs > 0) {
-        for (double t = options.sampleMs; t <= options.ms; t += options.sampleMs) {
-            instants.insert(t);
+        for (double k = 1; k * options.sampleMs <= options.ms; ++k) {
+            samples.insert(k * options.sampleMs);
         }
+        instants.insert(samples.begin(), samples.end());
     }
     instants.insert(options.ms);
     for (double instant : instants) {
         bool running = driver.AdvanceBefore(instant);
         for (const Write& write : options.writes) {
             if (running && write.atMs == instant) {
-                bool written = false;
+                // As Modify does: a text that does not convert reaches the error handler.
                 try {
-                    written = WriteValue(headless.memory, write.target.address, *write.target.type,
-                                         write.value);
-                } catch (const std::exception&) {
-                }
-                if (!written) {
-                    std::fprintf(stderr, "vexaplc-cli simulate: '%s' does not convert\n",
-                                 write.value.c_str());
-                    return kExitRefused;
+                    WriteValue(headless.memory, write.target.address, *write.target.type,
+                               write.value);
+                } catch (const Fault& error) {
+                    engine.StopSimulation();
+                    fault = {kSimulationErrorMessage, error.what()};
+                    running = false;
                 }
             }
         }
@@ -246,7 +255,7 @@ int SimulateCommand(int argc, char** argv) {
             std::printf("%s\n%s\n", fault[0].c_str(), fault[1].c_str());
             return kExitFault;
         }
-        if (options.sampleMs > 0 && std::fmod(instant, options.sampleMs) == 0 && instant > 0) {
+        if (samples.contains(instant)) {
             std::string line = "t=" + FormatGeneral(instant);
             for (const Watch& watch : options.watches) {
                 line += " " + watch.given + "=" + WatchText(headless, watch);

@@ -91,10 +91,20 @@ MD20=0.100000001490116
 M3.3=True
 IB0=ERROR
 M: 00 00 00 08 00 00 00 00 00 00 FF FF 00 00 00 00 00 00 00 00 CD CC CC 3D 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00" $code "$out"
-out=$("$cli" simulate "$examples/tank/tank.prg" --set MW10=abc 2>/dev/null); code=$?
-expect "unconvertible value" 1 "" $code "$out"
+out=$("$cli" simulate "$examples/tank/tank.prg" --set MW10=abc@20 2>/dev/null); code=$?
+expect "unconvertible value" 2 $'Simulation error and will be stop!\n\'ABC\' is not a valid integer value' $code "$out"
+out=$("$cli" simulate "$examples/tank/tank.prg" --watch I99999999999.0:BOOL 2>/dev/null); code=$?
+expect "byte number beyond 32 bits" 1 "" $code "$out"
+out=$("$cli" simulate "$examples/tank/tank.prg" --ms 50 --sample 12.5 --watch Pump); code=$?
+expect "fractional samples" 0 "t=12.5 Pump=True
+t=25 Pump=True
+t=37.5 Pump=True
+t=50 Pump=True
+Pump=True" $code "$out"
+out=$("$cli" simulate "$examples/tank/tank.prg" --ms nan 2>/dev/null); code=$?
+expect "not a number of milliseconds" 1 "" $code "$out"
 out=$("$cli" simulate "$examples/tank/tank.prg" --bogus 2>/dev/null); code=$?
 expect "unknown option" 1 "" $code "$out"
 
-echo "$((10 - failures)) passed, $failures failed"
+echo "$((13 - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
