@@ -2,11 +2,12 @@
 
 #include "text_file.h"
 
-#include <csignal>
-#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vexa {
 
@@ -71,10 +72,27 @@ std::string HexCommand(const BuildFiles& files) {
     return "packihx " + Quoted(files.File(".ihx")) + ">" + Quoted(files.File(".hex"));
 }
 
+// Everything the child needs is prepared before the fork: after it, only calls that are safe
+// in a child of a threaded program (no allocation) run.
 ScriptStarter ShellStarter(const std::filesystem::path& includeFolder) {
     return [includeFolder](const std::filesystem::path& script) -> std::unique_ptr<RunningScript> {
-        const std::string include = includeFolder.string();
-        const std::string path = script.string();
+        std::vector<std::string> environment;
+        for (char** entry = environ; *entry != nullptr; ++entry) {
+            if (std::strncmp(*entry, "SDCC_INCLUDE=", 13) != 0) {
+                environment.emplace_back(*entry);
+            }
+        }
+        environment.push_back("SDCC_INCLUDE=" + includeFolder.string());
+        std::vector<char*> envp;
+        for (std::string& entry : environment) {
+            envp.push_back(entry.data());
+        }
+        envp.push_back(nullptr);
+        std::string shell = "/bin/sh";
+        std::string name = "sh";
+        std::string path = script.string();
+        char* argv[] = {name.data(), path.data(), nullptr};
+
         const pid_t pid = ::fork();
         if (pid < 0) {
             return nullptr;
@@ -86,8 +104,7 @@ ScriptStarter ShellStarter(const std::filesystem::path& includeFolder) {
                 ::dup2(null, STDIN_FILENO);
                 ::dup2(null, STDERR_FILENO);
             }
-            ::setenv("SDCC_INCLUDE", include.c_str(), 1);
-            ::execl("/bin/sh", "sh", path.c_str(), static_cast<char*>(nullptr));
+            ::execve(shell.c_str(), argv, envp.data());
             ::_exit(127);
         }
         return std::make_unique<ChildScript>(pid);

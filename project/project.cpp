@@ -25,6 +25,19 @@ std::string FunctionFileName(const TatDiagram& page) {
     return page.FCName() + ".pou";
 }
 
+// A function's name starts the names of its elements and of its C routine, and the function
+// file's notation reads names as identifiers: letters, digits and '_', not starting with a
+// digit.
+bool IsIdentifier(const std::string& name) {
+    if (name.empty() || (name.front() >= '0' && name.front() <= '9')) {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '_';
+    });
+}
+
 } // namespace
 
 std::string ProjectFileText(const std::vector<std::string>& functionFiles, bool symbolSwitch) {
@@ -275,7 +288,7 @@ void Project::NewFunction() {
     }
     std::string name = entered->name;
     std::replace(name.begin(), name.end(), ' ', '_');
-    if (name.empty() || FunctionNameInUse(name)) {
+    if (!IsIdentifier(name) || FunctionNameInUse(name)) {
         prompts_.Message(kBadFunctionName);
         return;
     }

@@ -109,11 +109,13 @@ TEST(Project, NewFunctionNames) {
     Fixture f;
     f.NewFunction("my func");
     EXPECT_EQ(f.project.Page(0).FCName(), "MY_FUNC");
-    f.NewFunction("My_Func");
-    f.NewFunction("");
+    // In use in another letter case, empty, or no identifier (the file could not be read back).
+    for (const char* refused : {"My_Func", "", "1ST", "НАСОС", "A-B"}) {
+        f.NewFunction(refused);
+    }
     EXPECT_EQ(f.project.PageCount(), 1u);
     EXPECT_EQ(f.prompts.messages,
-              std::vector<std::string>(2, "Error:   Bad function name or function already exist!"));
+              std::vector<std::string>(5, "Error:   Bad function name or function already exist!"));
     f.prompts.functions.clear();
     f.project.NewFunction(); // cancelled
     EXPECT_EQ(f.project.PageCount(), 1u);
