@@ -5,6 +5,21 @@
 
 namespace vexa {
 
+AddressCheck CheckAddresses(const std::vector<TatDiagram*>& pages) {
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        for (std::size_t i = 0; i < pages[p]->BlockCount(); ++i) {
+            TCustomDiagramBlock& block = pages[p]->Block(i);
+            block.Execute();
+            const auto* io = dynamic_cast<const TAddressBlock*>(&block);
+            if (io != nullptr && io->StartCheckMessage() != nullptr &&
+                io->Status() == AccessStatus::Invalid) {
+                return {false, io->StartCheckMessage(), p, &block};
+            }
+        }
+    }
+    return {};
+}
+
 Fault NotABoolean(const std::string& text) {
     return Fault("'" + text + "' is not a valid boolean value");
 }

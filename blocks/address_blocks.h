@@ -6,6 +6,7 @@
 #include "inplace_edit.h"
 
 #include <string>
+#include <vector>
 
 namespace vexa {
 
@@ -92,6 +93,17 @@ inline constexpr const char* kIntegerCheckMessage =
     "Integer variable has an invalid interface. Example: IB0 or IW2 or MD5 or QW20 etc.";
 inline constexpr const char* kRealCheckMessage =
     "Integer variable has an invalid interface. Example: ID0 or MD5 or QD20 etc.";
+
+// The address check of a start and of Compile: every block of the pages runs once, in page and
+// block-list order; the first bit, integer or real input or output block left with a negative
+// status refuses, with the message of its kind.
+struct AddressCheck {
+    bool passed = true;
+    std::string message;
+    std::size_t page = 0;
+    const TCustomDiagramBlock* block = nullptr;
+};
+AddressCheck CheckAddresses(const std::vector<TatDiagram*>& pages);
 
 // Raised when a typed value does not convert.
 Fault NotABoolean(const std::string& text);

@@ -16,11 +16,9 @@ int CheckCommand(int argc, char** argv) {
     if (!headless.Open(argv[2])) {
         return kExitUnreadable;
     }
-    ScanEngine engine(headless.memory);
-    engine.SetPages(headless.project.Pages());
-    ScanEngine::CheckResult check;
+    AddressCheck check;
     try {
-        check = engine.CheckAddresses();
+        check = CheckAddresses(headless.project.Pages());
     } catch (const std::exception& error) {
         std::printf("%s\n%s\n", kApplicationErrorMessage, error.what());
         return kExitFault;
@@ -29,8 +27,7 @@ int CheckCommand(int argc, char** argv) {
         std::printf("OK\n");
         return kExitSuccess;
     }
-    std::printf("%s (function %s, block %s)\n", check.message.c_str(),
-                headless.project.Page(check.page).FCName().c_str(), check.block->Name.c_str());
+    headless.PrintRefusal(check);
     return kExitRefused;
 }
 

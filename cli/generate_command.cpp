@@ -18,10 +18,8 @@ namespace {
 // block's address is invalid.
 bool WriteSource(HeadlessProject& headless, const std::filesystem::path& target) {
     const ProgramSource source = GenerateProgram(headless.project.Pages(), headless.hardware);
-    if (!source.valid) {
-        std::printf("%s (function %s, block %s)\n", source.message.c_str(),
-                    headless.project.Page(source.page).FCName().c_str(),
-                    source.block->Name.c_str());
+    if (!source.check.passed) {
+        headless.PrintRefusal(source.check);
         return false;
     }
     WriteFileAtomic(target, ProgramFileBytes(source));

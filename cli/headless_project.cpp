@@ -25,4 +25,9 @@ bool HeadlessProject::Open(const std::filesystem::path& path) {
     return prompts.messages.empty();
 }
 
+void HeadlessProject::PrintRefusal(const AddressCheck& check) const {
+    std::printf("%s (function %s, block %s)\n", check.message.c_str(),
+                project.Page(check.page).FCName().c_str(), check.block->Name.c_str());
+}
+
 } // namespace vexa::cli

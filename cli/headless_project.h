@@ -1,5 +1,6 @@
 #pragma once
 
+#include "address_blocks.h"
 #include "block_environment.h"
 #include "catalog.h"
 #include "panel_model.h"
@@ -50,6 +51,8 @@ struct HeadlessProject {
     // Opens the project as the Open command does; false with a message on stderr when the
     // project or one of its functions cannot be read.
     bool Open(const std::filesystem::path& path);
+    // Prints a refused address check: the message, then the block's function and name.
+    void PrintRefusal(const AddressCheck& check) const;
 };
 
 // The folder of the running program, where the catalogue files lie.

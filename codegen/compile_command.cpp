@@ -15,9 +15,9 @@ CompileOutcome CompileProject(Project& project, const TextGrid& hardware, Prompt
         return CompileOutcome::Refused;
     }
     const ProgramSource source = GenerateProgram(project.Pages(), hardware);
-    if (!source.valid) {
-        project.SetActivePage(source.page);
-        prompts.Message(source.message);
+    if (!source.check.passed) {
+        project.SetActivePage(source.check.page);
+        prompts.Message(source.check.message);
         return CompileOutcome::Refused;
     }
     const BuildFiles files(project.FileName());

@@ -23,21 +23,6 @@ constexpr EventRoutine kEventRoutines[] = {
     {Every1s, "//-------------Int_T1s-------------", "void Int_T1s(void)"},
 };
 
-void Validate(const std::vector<TatDiagram*>& pages, ProgramSource& source) {
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        for (std::size_t i = 0; i < pages[p]->BlockCount(); ++i) {
-            TCustomDiagramBlock& block = pages[p]->Block(i);
-            block.Execute();
-            const auto* io = dynamic_cast<const TAddressBlock*>(&block);
-            if (io != nullptr && io->StartCheckMessage() != nullptr &&
-                io->Status() == AccessStatus::Invalid) {
-                source = {false, io->StartCheckMessage(), p, &block, {}};
-                return;
-            }
-        }
-    }
-}
-
 void Variables(const std::vector<TatDiagram*>& pages, std::vector<std::string>& lines) {
     lines.push_back("//--------Create all variable----------");
     for (const TatDiagram* page : pages) {
@@ -120,8 +105,8 @@ ProgramSource GenerateProgram(const std::vector<TatDiagram*>& pages, const TextG
     for (TatDiagram* page : pages) {
         AssignExecutionOrder(*page);
     }
-    Validate(pages, source);
-    if (!source.valid) {
+    source.check = CheckAddresses(pages);
+    if (!source.check.passed) {
         return source;
     }
     source.lines = {"#include <function.h>", "#include <io.h>", ""};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "address_blocks.h"
 #include "diagram.h"
 #include "text_grid.h"
 
@@ -14,11 +15,8 @@ inline constexpr const char* kSaveBeforeCompile =
 // The C program of a project: the variables, one routine per function, the event routines and
 // main with the module reads and writes of the hardware table.
 struct ProgramSource {
-    bool valid = true;
     // When refused: the message and the page that holds the first invalid block.
-    std::string message;
-    std::size_t page = 0;
-    const TCustomDiagramBlock* block = nullptr;
+    AddressCheck check;
     std::vector<std::string> lines; // UTF-8, without line ends
 };
 

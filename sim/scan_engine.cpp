@@ -27,7 +27,7 @@ void ScanEngine::ToggleSimulation() {
 
 bool ScanEngine::StartSimulation() {
     try {
-        const CheckResult check = CheckAddresses();
+        const AddressCheck check = CheckAddresses(pages_);
         if (!check.passed) {
             activePage_ = check.page;
             if (OnStartRefused) {
@@ -60,22 +60,6 @@ bool ScanEngine::StartSimulation() {
         HandleError(error.what());
     }
     return running_;
-}
-
-ScanEngine::CheckResult ScanEngine::CheckAddresses() {
-    for (std::size_t p = 0; p < pages_.size(); ++p) {
-        TatDiagram& page = *pages_[p];
-        for (std::size_t i = 0; i < page.BlockCount(); ++i) {
-            TCustomDiagramBlock& block = page.Block(i);
-            block.Execute();
-            const auto* addressBlock = dynamic_cast<const TAddressBlock*>(&block);
-            if (addressBlock != nullptr && addressBlock->StartCheckMessage() != nullptr &&
-                addressBlock->Status() == AccessStatus::Invalid) {
-                return {false, addressBlock->StartCheckMessage(), p, &block};
-            }
-        }
-    }
-    return {};
 }
 
 void ScanEngine::StopSimulation() {

@@ -38,15 +38,6 @@ public:
 
     bool SimulationRunning() const { return running_; }
 
-    // The address check of a start: every block runs once; the first bit, integer or real
-    // input or output block left with a negative status refuses.
-    struct CheckResult {
-        bool passed = true;
-        std::string message;
-        std::size_t page = 0;
-        const TCustomDiagramBlock* block = nullptr;
-    };
-    CheckResult CheckAddresses();
     int Progress() const { return progress_; }
 
     // Checks the addresses, then resets every block, clears memory and runs the start-up

@@ -46,7 +46,7 @@ TEST(ProgramSource, WholeFileByteForByte) {
     f.hardware.SetCell(HardwareColumn::Length, 3, "1");
 
     const ProgramSource source = GenerateProgram(f.All(), f.hardware);
-    ASSERT_TRUE(source.valid);
+    ASSERT_TRUE(source.check.passed);
     const std::string expected =
         "#include <function.h>\r\n#include <io.h>\r\n\r\n"
         "//--------Create all variable----------\r\n"
@@ -82,11 +82,11 @@ TEST(ProgramSource, TheFirstInvalidBlockRefuses) {
     second.Io<TbIN>("I99.0", 0, 50);
     f.Page("C", FreeCycle).Io<TiIN>("junk", 0, 0);
     const ProgramSource source = GenerateProgram(f.All(), f.hardware);
-    EXPECT_FALSE(source.valid);
-    EXPECT_EQ(source.message,
+    EXPECT_FALSE(source.check.passed);
+    EXPECT_EQ(source.check.message,
               "Integer variable has an invalid interface. Example: ID0 or MD5 or QD20 etc.");
-    EXPECT_EQ(source.page, 1u);
-    EXPECT_EQ(source.block->Name, "B_rOUT1");
+    EXPECT_EQ(source.check.page, 1u);
+    EXPECT_EQ(source.check.block->Name, "B_rOUT1");
     EXPECT_TRUE(source.lines.empty());
 }
 

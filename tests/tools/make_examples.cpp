@@ -74,8 +74,8 @@ void Write(const std::filesystem::path& folder, const std::string& name,
     project.SaveProjectTo(folder / name / (name + ".prg"));
     // The C program the Compile command writes, as golden text.
     const ProgramSource source = GenerateProgram(project.Pages(), hardware);
-    if (!source.valid) {
-        std::fprintf(stderr, "%s: %s\n", name.c_str(), source.message.c_str());
+    if (!source.check.passed) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), source.check.message.c_str());
         std::exit(1);
     }
     WriteFileAtomic(folder / name / (name + ".c"), ProgramFileBytes(source));
